@@ -1,0 +1,33 @@
+# Every subsystem folder under src/ holds both layers: files that need Qt are
+# recognised by their name (see kp07_is_gui_file) and go into kp07gui, all
+# others into the Qt-free kp07core.
+set(KP07_SUBSYSTEMS image document link channels params report alignment app resources)
+
+function(kp07_is_gui_file path out)
+    file(RELATIVE_PATH rel "${PROJECT_SOURCE_DIR}" "${path}")
+    if(rel MATCHES "^src/(app|resources)/"
+       OR rel MATCHES "^tests/support/gui/"
+       OR rel MATCHES "(_dialog|_view|_widget|_frame|_grid|_printer|_edit|_combo)\\.(h|cpp)$"
+       OR rel MATCHES "(_dialog|_view|_widget|_frame|_grid|_printer|_edit|_combo|_gui)_test\\.cpp$")
+        set(${out} TRUE PARENT_SCOPE)
+    else()
+        set(${out} FALSE PARENT_SCOPE)
+    endif()
+endfunction()
+
+# Splits the files matching GLOBS below DIR into CORE_OUT and GUI_OUT.
+function(kp07_split_sources dir core_out gui_out)
+    file(GLOB_RECURSE files CONFIGURE_DEPENDS "${dir}/*.cpp" "${dir}/*.h")
+    set(core "")
+    set(gui "")
+    foreach(f IN LISTS files)
+        kp07_is_gui_file("${f}" is_gui)
+        if(is_gui)
+            list(APPEND gui "${f}")
+        else()
+            list(APPEND core "${f}")
+        endif()
+    endforeach()
+    set(${core_out} "${core}" PARENT_SCOPE)
+    set(${gui_out} "${gui}" PARENT_SCOPE)
+endfunction()

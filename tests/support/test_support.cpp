@@ -1,0 +1,18 @@
+#include "support/test_support.h"
+
+namespace kp07::test {
+
+RadioImage FilledImage(std::uint8_t fill) {
+    RadioImage image;
+    image.fill(fill);
+    return image;
+}
+
+RadioImage RandomImage(std::mt19937& rng) {
+    RadioImage image;
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (auto& b : image) b = std::uint8_t(byte(rng));
+    return image;
+}
+
+}  // namespace kp07::test
