@@ -15,9 +15,13 @@ function(kp07_is_gui_file path out)
     endif()
 endfunction()
 
-# Splits the files matching GLOBS below DIR into CORE_OUT and GUI_OUT.
+# Splits the source files below DIR into CORE_OUT and GUI_OUT.
 function(kp07_split_sources dir core_out gui_out)
-    file(GLOB_RECURSE files CONFIGURE_DEPENDS "${dir}/*.cpp" "${dir}/*.h")
+    if(CMAKE_SCRIPT_MODE_FILE)
+        file(GLOB_RECURSE files "${dir}/*.cpp" "${dir}/*.h")
+    else()
+        file(GLOB_RECURSE files CONFIGURE_DEPENDS "${dir}/*.cpp" "${dir}/*.h")
+    endif()
     set(core "")
     set(gui "")
     foreach(f IN LISTS files)

@@ -18,8 +18,12 @@ ConstRecordRef<Tag> Window(const RadioImage& im, kind::Table t, int index) {
     return ConstRecordRef<Tag>(access::Entry(WholeImage(im), t, index));
 }
 
-unsigned Bit(const RadioImage& im, kind::Bits f) { return access::Read(WholeImage(im), f); }
-void PutBit(RadioImage& im, kind::Bits f, unsigned v) { access::Write(WholeImage(im), f, v); }
+unsigned Bit(const RadioImage& im, kind::Bits f) {
+    return access::Read(WholeImage(im), f);
+}
+void PutBit(RadioImage& im, kind::Bits f, unsigned v) {
+    access::Write(WholeImage(im), f, v);
+}
 
 }  // namespace
 
@@ -54,7 +58,9 @@ std::size_t DecodeOptionsOffset(int entry) {
     return layout::kFiveToneDecode.base + std::size_t(layout::kFiveToneDecode.stride) * entry +
            layout::kDecodeOptionsOffset;
 }
-bool IsDecodeEntry(int entry) { return entry >= 0 && entry <= kGroupDecodeEntry; }
+bool IsDecodeEntry(int entry) {
+    return entry >= 0 && entry <= kGroupDecodeEntry;
+}
 }  // namespace
 
 RecordRef<DecodeOptionsTag> DecodeOptionsAt(RadioImage& image, int entry) {
@@ -86,7 +92,8 @@ std::string GetSerialNumber(const RadioImage& im) {
 void SetSerialNumber(RadioImage& im, const std::string& serial) {
     auto at = [&](std::size_t i) { return i < serial.size() ? serial[i] : '0'; };
     auto put = [&](std::uint16_t offset, std::size_t i) {
-        access::Write(WholeImage(im), kind::DtmfDigits{offset, 0, 2}, std::string{at(i), at(i + 1)});
+        access::Write(WholeImage(im), kind::DtmfDigits{offset, 0, 2},
+                      std::string{at(i), at(i + 1)});
     };
     const int letter = std::toupper(static_cast<unsigned char>(at(1))) - 'B';
     im[layout::kSerialFirst] =
@@ -116,7 +123,9 @@ namespace {
 kind::Bits GroupTypeBit(int group) {
     return layout::Flag(std::uint16_t(layout::kGroupTypeBits + group / 8), std::uint8_t(group % 8));
 }
-bool IsGroup(int group) { return group >= 0 && group < kGroupCount; }
+bool IsGroup(int group) {
+    return group >= 0 && group < kGroupCount;
+}
 }  // namespace
 
 unsigned GetGroupType(const RadioImage& im, int group) {
@@ -164,11 +173,15 @@ void SetReference(RadioImage& im, const ReferenceFields& f, unsigned channel, un
 }
 }  // namespace
 
-unsigned GetPChannel(const RadioImage& im) { return GetReference(im, kPFields); }
+unsigned GetPChannel(const RadioImage& im) {
+    return GetReference(im, kPFields);
+}
 void SetPChannel(RadioImage& im, unsigned channel, unsigned group) {
     SetReference(im, kPFields, channel, group);
 }
-unsigned GetGChannel(const RadioImage& im) { return GetReference(im, kGFields); }
+unsigned GetGChannel(const RadioImage& im) {
+    return GetReference(im, kGFields);
+}
 void SetGChannel(RadioImage& im, unsigned channel, unsigned group) {
     SetReference(im, kGFields, channel, group);
 }
@@ -193,7 +206,8 @@ void SetChannelBandwidth(ChannelRecordView r, unsigned value) {
 }
 
 unsigned GetChannelEncryption(ConstChannelRecordView r) {
-    return access::Read(r, layout::kChEncryptionHigh) * 2 + access::Read(r, layout::kChEncryptionLow);
+    return access::Read(r, layout::kChEncryptionHigh) * 2 +
+           access::Read(r, layout::kChEncryptionLow);
 }
 
 void SetChannelEncryption(ChannelRecordView r, unsigned value) {

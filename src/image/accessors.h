@@ -41,26 +41,28 @@ constexpr int kGroupDecodeEntry = 8;
 RecordRef<DecodeOptionsTag> DecodeOptionsAt(RadioImage& image, int entry);
 ConstRecordRef<DecodeOptionsTag> DecodeOptionsAt(const RadioImage& image, int entry);
 
-#define KP07_FIELD(Name, desc)                                                    \
-    inline auto Get##Name(const RadioImage& im) {                                 \
-        return access::Read(WholeImage(im), desc);                                \
-    }                                                                             \
-    inline void Set##Name(RadioImage& im, const decltype(desc)::Value& v) {       \
-        access::Write(WholeImage(im), desc, v);                                   \
+#define KP07_FIELD(Name, desc)                                              \
+    inline auto Get##Name(const RadioImage& im) {                           \
+        return access::Read(WholeImage(im), desc);                          \
+    }                                                                       \
+    inline void Set##Name(RadioImage& im, const decltype(desc)::Value& v) { \
+        access::Write(WholeImage(im), desc, v);                             \
     }
 
-#define KP07_TABLE_FIELD(Name, table, desc)                                           \
-    inline auto Get##Name(const RadioImage& im, int index) {                          \
-        return access::Read(access::Entry(WholeImage(im), table, index), desc);       \
-    }                                                                                 \
+#define KP07_TABLE_FIELD(Name, table, desc)                                            \
+    inline auto Get##Name(const RadioImage& im, int index) {                           \
+        return access::Read(access::Entry(WholeImage(im), table, index), desc);        \
+    }                                                                                  \
     inline void Set##Name(RadioImage& im, int index, const decltype(desc)::Value& v) { \
-        access::Write(access::Entry(WholeImage(im), table, index), desc, v);          \
+        access::Write(access::Entry(WholeImage(im), table, index), desc, v);           \
     }
 
-#define KP07_RECORD_FIELD(Name, Tag, desc)                                       \
-    inline auto Get##Name(ConstRecordRef<Tag> r) { return access::Read(r, desc); } \
-    inline void Set##Name(RecordRef<Tag> r, const decltype(desc)::Value& v) {    \
-        access::Write(r, desc, v);                                               \
+#define KP07_RECORD_FIELD(Name, Tag, desc)                                    \
+    inline auto Get##Name(ConstRecordRef<Tag> r) {                            \
+        return access::Read(r, desc);                                         \
+    }                                                                         \
+    inline void Set##Name(RecordRef<Tag> r, const decltype(desc)::Value& v) { \
+        access::Write(r, desc, v);                                            \
     }
 
 #define KP07_RECORD_TABLE_FIELD(Name, Tag, table, desc)                                  \

@@ -9,7 +9,9 @@ constexpr char kSpecials[] = " ()+-=*/[\\]:_";  // codes 36-48
 constexpr int kFirstSpecial = 36;
 constexpr int kSpecialCount = sizeof(kSpecials) - 1;
 
-char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
+char Upper(char c) {
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+}
 }  // namespace
 
 char CodeToChar(int code) {

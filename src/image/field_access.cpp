@@ -12,7 +12,9 @@ constexpr int kTagLength = 8;
 constexpr int kDtmfCodeMaxDigits = 15;
 constexpr int kToneDigitBytes = 4;
 
-unsigned Mask(unsigned width) { return width >= 8 ? 0xFFu : ((1u << width) - 1u); }
+unsigned Mask(unsigned width) {
+    return width >= 8 ? 0xFFu : ((1u << width) - 1u);
+}
 
 unsigned Nibble(ConstBytes b, std::size_t offset, int index) {
     const unsigned byte = b.At(offset + std::size_t(index / 2));
@@ -28,7 +30,9 @@ void PutNibble(Bytes b, std::size_t offset, int index, unsigned value) {
 
 }  // namespace
 
-unsigned Read(ConstBytes b, kind::Bits f) { return (unsigned(b.At(f.offset)) >> f.shift) & Mask(f.width); }
+unsigned Read(ConstBytes b, kind::Bits f) {
+    return (unsigned(b.At(f.offset)) >> f.shift) & Mask(f.width);
+}
 
 void Write(Bytes b, kind::Bits f, unsigned value) {
     if (f.anyNonZeroIsOne && value != 0) value = 1;
@@ -37,7 +41,9 @@ void Write(Bytes b, kind::Bits f, unsigned value) {
     b.Put(f.offset, std::uint8_t((byte & ~mask) | ((value << f.shift) & mask)));
 }
 
-unsigned Read(ConstBytes b, kind::Be16 f) { return unsigned(b.At(f.offset)) << 8 | b.At(f.offset + 1u); }
+unsigned Read(ConstBytes b, kind::Be16 f) {
+    return unsigned(b.At(f.offset)) << 8 | b.At(f.offset + 1u);
+}
 
 void Write(Bytes b, kind::Be16 f, unsigned value) {
     b.Put(f.offset, std::uint8_t((value >> 8) & 0xFF));
@@ -123,13 +129,15 @@ void Write(Bytes b, kind::DtmfCode f, const std::string& value) {
 
 std::string Read(ConstBytes b, kind::DtmfDigits f) {
     std::string text;
-    for (int i = 0; i < f.count; ++i) text += DtmfToChar(int(Nibble(b, f.offset, f.firstNibble + i)));
+    for (int i = 0; i < f.count; ++i)
+        text += DtmfToChar(int(Nibble(b, f.offset, f.firstNibble + i)));
     return text;
 }
 
 void Write(Bytes b, kind::DtmfDigits f, const std::string& value) {
     for (int i = 0; i < f.count; ++i) {
-        const unsigned code = i < int(value.size()) ? unsigned(CharToDtmf(value[std::size_t(i)])) : 0u;
+        const unsigned code =
+            i < int(value.size()) ? unsigned(CharToDtmf(value[std::size_t(i)])) : 0u;
         PutNibble(b, f.offset, f.firstNibble + i, code);
     }
 }
@@ -168,9 +176,13 @@ void Write(Bytes b, kind::Bcd4 f, unsigned value) {
     b.Put(f.offset + 1u, std::uint8_t(d[2] << 4 | d[3]));
 }
 
-Tone Read(ConstBytes b, kind::ToneWord f) { return ReadTone(b.Sub(f.offset, 2)); }
+Tone Read(ConstBytes b, kind::ToneWord f) {
+    return ReadTone(b.Sub(f.offset, 2));
+}
 
-void Write(Bytes b, kind::ToneWord f, const Tone& value) { WriteTone(b.Sub(f.offset, 2), value); }
+void Write(Bytes b, kind::ToneWord f, const Tone& value) {
+    WriteTone(b.Sub(f.offset, 2), value);
+}
 
 std::uint32_t Read(ConstBytes b, kind::StepCount f) {
     const std::uint32_t high = (b.At(f.highOffset) >> f.highShift) & 1u;

@@ -41,11 +41,17 @@ int StepHz(unsigned stepCode, int stepFlag) {
     return stepFlag ? kStepTableB[stepCode & 3] : kStepTableA[stepCode & 3];
 }
 
-int RasterHz(unsigned stepCode) { return kRaster[stepCode & 3]; }
+int RasterHz(unsigned stepCode) {
+    return kRaster[stepCode & 3];
+}
 
-bool IsUpperBandStepCode(unsigned stepCode) { return (stepCode & 3) >= 2; }
+bool IsUpperBandStepCode(unsigned stepCode) {
+    return (stepCode & 3) >= 2;
+}
 
-double EmptyFrequencyMHz(bool upperBand) { return upperBand ? 450.0 : 150.0; }
+double EmptyFrequencyMHz(bool upperBand) {
+    return upperBand ? 450.0 : 150.0;
+}
 
 double ReadRxFrequency(ConstChannelRecordView record, int stepFlag, unsigned stepCode,
                        bool upperBand, double ifMHz, int injectionSide) {

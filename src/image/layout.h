@@ -22,15 +22,19 @@ using kind::Tag;
 using kind::ToneDigits;
 using kind::ToneWord;
 
-constexpr Bits Byte(std::uint16_t offset) { return Bits{offset, 0, 8}; }
-constexpr Bits Flag(std::uint16_t offset, std::uint8_t bit) { return Bits{offset, bit, 1}; }
+constexpr Bits Byte(std::uint16_t offset) {
+    return Bits{offset, 0, 8};
+}
+constexpr Bits Flag(std::uint16_t offset, std::uint8_t bit) {
+    return Bits{offset, bit, 1};
+}
 constexpr Bits Field(std::uint16_t offset, std::uint8_t lowBit, std::uint8_t width) {
     return Bits{offset, lowBit, width};
 }
 
 // Regions without an owner that a rebuild keeps: firmware version and the
 // production and serial numbers with the four bytes between them.
-constexpr std::uint16_t kKeptHeadBegin = 0, kKeptHeadEnd = 2;          // [begin, end)
+constexpr std::uint16_t kKeptHeadBegin = 0, kKeptHeadEnd = 2;  // [begin, end)
 constexpr std::uint16_t kKeptIdentityBegin = 7715, kKeptIdentityEnd = 7723;
 // The image checksum covers bytes 2..7714 and is stored big-endian here.
 constexpr std::uint16_t kChecksumFirst = 2, kChecksumLast = 7714;
@@ -268,7 +272,7 @@ constexpr FlagSet kFtsDecodeCodes{5};
 
 // --------------------------------------------------------------- FiveToneDecode
 constexpr Table kFiveToneDecode{6958, 15, 8};
-constexpr Bits kFtdCodeByte = Byte(0);    // code selector, with kFtdCodeHigh
+constexpr Bits kFtdCodeByte = Byte(0);  // code selector, with kFtdCodeHigh
 constexpr Bits kFtdCodeHigh = Flag(5, 7);
 constexpr ToneDigits kFtdNumber{1};
 // The options part of a decode entry: record bytes 5-14. The group decode

@@ -20,7 +20,7 @@ using RadioImage = std::array<std::uint8_t, kImageBufferSize>;
 // or the image itself. Reads outside the window give 0 and writes outside it
 // are dropped, so no accessor can ever reach past the buffer.
 class ConstBytes {
-public:
+  public:
     ConstBytes() = default;
     ConstBytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
     std::uint8_t At(std::size_t offset) const { return offset < size_ ? data_[offset] : 0; }
@@ -31,13 +31,13 @@ public:
         return ConstBytes(data_ + offset, size);
     }
 
-private:
+  private:
     const std::uint8_t* data_ = nullptr;
     std::size_t size_ = 0;
 };
 
 class Bytes {
-public:
+  public:
     Bytes() = default;
     Bytes(std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
     std::uint8_t At(std::size_t offset) const { return offset < size_ ? data_[offset] : 0; }
@@ -52,7 +52,7 @@ public:
     }
     operator ConstBytes() const { return ConstBytes(data_, size_); }
 
-private:
+  private:
     std::uint8_t* data_ = nullptr;
     std::size_t size_ = 0;
 };
@@ -61,20 +61,22 @@ private:
 // accessor cannot be handed a 5-tone entry.
 template <class Tag>
 class ConstRecordRef : public ConstBytes {
-public:
+  public:
     ConstRecordRef() = default;
     explicit ConstRecordRef(ConstBytes bytes) : ConstBytes(bytes) {}
 };
 
 template <class Tag>
 class RecordRef : public Bytes {
-public:
+  public:
     RecordRef() = default;
     explicit RecordRef(Bytes bytes) : Bytes(bytes) {}
     operator ConstRecordRef<Tag>() const { return ConstRecordRef<Tag>(ConstBytes(*this)); }
 };
 
-inline Bytes WholeImage(RadioImage& image) { return Bytes(image.data(), image.size()); }
+inline Bytes WholeImage(RadioImage& image) {
+    return Bytes(image.data(), image.size());
+}
 inline ConstBytes WholeImage(const RadioImage& image) {
     return ConstBytes(image.data(), image.size());
 }

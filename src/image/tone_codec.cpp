@@ -64,7 +64,9 @@ void WriteTone(Bytes word, const Tone& tone) {
     word.Put(1, std::uint8_t(low));
 }
 
-bool IsValidCtcssHz(double hz) { return hz >= 67.0 && hz <= 254.1 + 1e-9; }
+bool IsValidCtcssHz(double hz) {
+    return hz >= 67.0 && hz <= 254.1 + 1e-9;
+}
 
 bool IsValidDcsCode(int code) {
     if (code < 0 || code > 777) return false;

@@ -26,7 +26,7 @@ bool IsValidCtcssHz(double hz);
 bool IsValidDcsCode(int code);
 
 // Display forms of the grid and the report.
-std::string FormatFrequency(double mhz);  // "%9.5f"
+std::string FormatFrequency(double mhz);        // "%9.5f"
 extern const char* const kNoTransmitFrequency;  // "---.-----"
 // "-------", "C-%5.1f", "D-%.3dN", "D-%.3dI", and for a receive tone "D-%.3dB".
 std::string FormatTone(const Tone& tone, bool receive);

@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include "image/char_codes.h"
+#include "image/frequency_codec.h"
+#include "image/tone_codec.h"
+#include "support/test_support.h"
+
+namespace kp07 {
+namespace {
+
+constexpr int kSlot0 = 297;
+
+TEST(FrequencyCodec, EmptyCountReadsAsTheBandsPlaceholder) {
+    RadioImage im = test::FilledImage(0);
+    const auto rec = ChannelRecordAt(std::as_const(im), 0);
+    EXPECT_EQ(FormatFrequency(ReadRxFrequency(rec, 1, 1, false, 50.85, 1)), "150.00000");
+    EXPECT_EQ(FormatFrequency(ReadRxFrequency(rec, 1, 2, true, 50.85, 0)), "450.00000");
+    const TxFrequency tx = ReadTxFrequency(rec, 1, 2, true, 470.0, 440.0, 500.0);
+    EXPECT_EQ(tx.mhz, 450.0);
+    EXPECT_FALSE(tx.inhibited);
+}
+
+TEST(FrequencyCodec, ReceiveCountCarriesTheIfAndBit16) {
+    RadioImage im = test::FilledImage(0);
+    auto rec = ChannelRecordAt(im, 0);
+    // 476.425 MHz, IF 50.85 MHz below (side 0), table B of step code 2
+    // (6250 Hz): (476.425 - 50.85) MHz / 6250 Hz = 68092 = 0x109FC.
+    WriteRxFrequency(rec, 476.425, 1, 2, 50.85, 0);
+    EXPECT_EQ(im[kSlot0 + 2] & 0x80, 0x80);
+    EXPECT_EQ(im[kSlot0 + 8], 0x09);
+    EXPECT_EQ(im[kSlot0 + 9], 0xFC);
+    EXPECT_EQ(FormatFrequency(ReadRxFrequency(rec, 1, 2, true, 50.85, 0)), "476.42500");
+
+    // A later smaller count clears bit 16 again.
+    WriteRxFrequency(rec, 146.0, 1, 1, 50.85, 1);  // (146 + 50.85) MHz / 6250 = 31496
+    EXPECT_EQ(im[kSlot0 + 2] & 0x80, 0);
+    EXPECT_EQ((im[kSlot0 + 8] << 8) | im[kSlot0 + 9], 31496);
+    EXPECT_EQ(FormatFrequency(ReadRxFrequency(rec, 1, 1, false, 50.85, 1)), "146.00000");
+
+    // The transmit count uses byte 2 b6 as its bit 16 and no IF.
+    WriteTxFrequency(rec, 477.175, 1, 2);  // 76348 = 0x12A3C
+    EXPECT_EQ(im[kSlot0 + 2] & 0x40, 0x40);
+    EXPECT_EQ(im[kSlot0 + 10], 0x2A);
+    EXPECT_EQ(im[kSlot0 + 11], 0x3C);
+    WriteTxFrequency(rec, 150.0, 0, 1);  // 30000
+    EXPECT_EQ(im[kSlot0 + 2] & 0x40, 0);
+}
+
+TEST(FrequencyCodec, FloatingPointShortfallIsRoundedUpToTheStep) {
+    RadioImage im = test::FilledImage(0);
+    auto rec = ChannelRecordAt(im, 0);
+    // 0.0124999999 MHz is 12499 Hz after truncation: taken as 12500 = 5 x 2500.
+    WriteTxFrequency(rec, 0.0124999999, 0, 0);
+    EXPECT_EQ(im[kSlot0 + 11], 5);
+    // Writing exactly 0 clears the count and keeps bit 16.
+    im[kSlot0 + 2] = 0x40;
+    WriteTxFrequency(rec, 0.0, 0, 0);
+    EXPECT_EQ(im[kSlot0 + 10], 0);
+    EXPECT_EQ(im[kSlot0 + 11], 0);
+    EXPECT_EQ(im[kSlot0 + 2], 0x40);
+}
+
+TEST(FrequencyCodec, TransmitMarksAndLimits) {
+    RadioImage im = test::FilledImage(0);
+    auto rec = ChannelRecordAt(im, 0);
+    // 300.0 MHz (48000 x 6250 Hz) marks a receive-only channel.
+    im[kSlot0 + 10] = 48000 >> 8;
+    im[kSlot0 + 11] = 48000 & 0xFF;
+    TxFrequency tx = ReadTxFrequency(rec, 1, 2, true, 462.5, 440.0, 500.0);
+    EXPECT_TRUE(tx.inhibited);
+    EXPECT_EQ(tx.mhz, 462.5);
+    // 50.0 MHz (10000 x 5000 Hz) likewise.
+    im[kSlot0 + 10] = 10000 >> 8;
+    im[kSlot0 + 11] = 10000 & 0xFF;
+    tx = ReadTxFrequency(rec, 0, 1, false, 150.5, 136.0, 184.0);
+    EXPECT_TRUE(tx.inhibited);
+    EXPECT_EQ(tx.mhz, 150.5);
+    // Outside the hardware limits the transmit frequency follows the receive one.
+    WriteTxFrequency(rec, 430.0, 1, 2);
+    tx = ReadTxFrequency(rec, 1, 2, true, 462.5, 440.0, 500.0);
+    EXPECT_FALSE(tx.inhibited);
+    EXPECT_EQ(tx.mhz, 462.5);
+    WriteTxFrequency(rec, 467.5, 1, 2);
+    EXPECT_EQ(FormatFrequency(ReadTxFrequency(rec, 1, 2, true, 462.5, 440.0, 500.0).mhz),
+              "467.50000");
+}
+
+TEST(FrequencyCodec, PlaceOnRaster) {
+    // A multiple of the 6250 Hz raster stays as typed, on table B.
+    RasterPlacement p = PlaceOnRaster(462.5625, 2, 440.0, 500.0);
+    EXPECT_EQ(p.mhz, 462.5625);
+    EXPECT_EQ(p.stepFlag, 1);
+    // Nearer multiple of 5000 Hz (146.005) than of 6250 Hz (146.00625).
+    p = PlaceOnRaster(146.0031, 1, 136.0, 184.0);
+    EXPECT_EQ(FormatFrequency(p.mhz), "146.00500");
+    EXPECT_EQ(p.stepFlag, 0);
+    // A multiple of the table-A step only.
+    p = PlaceOnRaster(146.005, 1, 136.0, 184.0);
+    EXPECT_EQ(p.stepFlag, 0);
+    // The raster wins when it is nearer: 146.0061 -> 146.00625.
+    p = PlaceOnRaster(146.0061, 1, 136.0, 184.0);
+    EXPECT_EQ(FormatFrequency(p.mhz), "146.00625");
+    EXPECT_EQ(p.stepFlag, 1);
+    // On a tie the table-A step wins: with 10 kHz and 12.5 kHz steps the next
+    // multiple of both above 450.0475 MHz is 450.05 MHz.
+    p = PlaceOnRaster(450.0475, 3, 440.0, 500.0);
+    EXPECT_EQ(FormatFrequency(p.mhz), "450.05000");
+    EXPECT_EQ(p.stepFlag, 0);
+    // With step code 3 a 12.5 kHz multiple is on the raster.
+    p = PlaceOnRaster(450.0125, 3, 440.0, 500.0);
+    EXPECT_EQ(p.stepFlag, 1);
+    // Typed values are clamped into the hardware limits first.
+    EXPECT_EQ(PlaceOnRaster(700.0, 2, 440.0, 500.0).mhz, 500.0);
+    EXPECT_EQ(PlaceOnRaster(146.0, 2, 440.0, 500.0).mhz, 440.0);
+    EXPECT_EQ(PlaceOnRaster(0.0, 2, 0.0, 500.0).stepFlag, 0);
+}
+
+TEST(ToneCodec, WordsOfEachType) {
+    std::uint8_t word[2] = {0xFF, 0xFF};
+    Bytes bytes(word, 2);
+    WriteTone(bytes, Tone{ToneType::kDcs, 0, 23, true, false});
+    EXPECT_EQ(word[0], 224);
+    EXPECT_EQ(word[1], 19);
+    Tone t = ReadTone(bytes);
+    EXPECT_EQ(t.type, ToneType::kDcs);
+    EXPECT_EQ(t.dcsCode, 23);
+    EXPECT_TRUE(t.inverted);
+    EXPECT_FALSE(t.both);
+
+    WriteTone(bytes, Tone{ToneType::kDcs, 0, 754, false, true});  // word 492
+    EXPECT_EQ(word[0], 192 + 16 + 1);
+    EXPECT_EQ(word[1], 492 - 256);
+
+    WriteTone(bytes, Tone{ToneType::kCtcss, 670, 0, false, false});
+    EXPECT_EQ(word[0], 128 + 2);
+    EXPECT_EQ(word[1], 670 - 512);
+    t = ReadTone(bytes);
+    EXPECT_EQ(t.type, ToneType::kCtcss);
+    EXPECT_EQ(t.ctcssTenths, 670);
+
+    WriteTone(bytes, Tone{});
+    EXPECT_EQ(word[0], 0);
+    EXPECT_EQ(word[1], 0);
+    EXPECT_EQ(ReadTone(bytes).type, ToneType::kOff);
+
+    // Reading ignores b7: a value without it is still CTCSS.
+    word[0] = 0x02;
+    word[1] = 0x9E;
+    EXPECT_EQ(ReadTone(bytes).ctcssTenths, 670);
+}
+
+TEST(ToneCodec, DisplayForms) {
+    EXPECT_EQ(FormatTone(Tone{ToneType::kCtcss, 670, 0, false, false}, false), "C- 67.0");
+    EXPECT_EQ(FormatTone(Tone{ToneType::kCtcss, 2541, 0, false, false}, true), "C-254.1");
+    EXPECT_EQ(FormatTone(Tone{ToneType::kDcs, 0, 23, false, false}, true), "D-023N");
+    EXPECT_EQ(FormatTone(Tone{ToneType::kDcs, 0, 23, true, false}, false), "D-023I");
+    EXPECT_EQ(FormatTone(Tone{ToneType::kDcs, 0, 23, false, true}, true), "D-023B");
+    EXPECT_EQ(FormatTone(Tone{ToneType::kDcs, 0, 23, false, true}, false), "D-023N");
+    EXPECT_EQ(FormatTone(Tone{}, true), "-------");
+    EXPECT_STREQ(kNoTransmitFrequency, "---.-----");
+    EXPECT_EQ(FormatFrequency(476.425), "476.42500");
+}
+
+TEST(ToneCodec, ListsAndAcceptedValues) {
+    EXPECT_EQ(kCtcssTenths.front(), 670);
+    EXPECT_EQ(kCtcssTenths[38], 2503);  // 250.3, then the list continues at 159.8
+    EXPECT_EQ(kCtcssTenths[39], 1598);
+    EXPECT_EQ(kCtcssTenths.back(), 2541);
+    EXPECT_EQ(kDcsCodes.front(), 23);
+    EXPECT_EQ(kDcsCodes[16], 114);
+    EXPECT_EQ(kDcsCodes.back(), 754);
+    for (int code : kDcsCodes) EXPECT_TRUE(IsValidDcsCode(code)) << code;
+
+    EXPECT_TRUE(IsValidCtcssHz(67.0));
+    EXPECT_TRUE(IsValidCtcssHz(254.1));
+    EXPECT_FALSE(IsValidCtcssHz(66.9));
+    EXPECT_FALSE(IsValidCtcssHz(254.2));
+    EXPECT_TRUE(IsValidDcsCode(0));
+    EXPECT_FALSE(IsValidDcsCode(778));
+    EXPECT_FALSE(IsValidDcsCode(128));
+    EXPECT_FALSE(IsValidDcsCode(93));
+}
+
+TEST(CharCodes, Alphabets) {
+    EXPECT_EQ(CodeToChar(0), '0');
+    EXPECT_EQ(CodeToChar(10), 'A');
+    EXPECT_EQ(CodeToChar(35), 'Z');
+    EXPECT_EQ(CodeToChar(36), ' ');
+    EXPECT_EQ(CodeToChar(45), '\\');
+    EXPECT_EQ(CodeToChar(48), '_');
+    EXPECT_EQ(CodeToChar(49), '\0');
+    EXPECT_EQ(CodeToChar(63), '\0');
+    EXPECT_EQ(CharToCode('a'), 36);
+    EXPECT_EQ(CharToCode('!'), 36);
+    EXPECT_EQ(CharToCode('\0'), 36);
+    EXPECT_EQ(CharToCode(char(0xC1)), 36);
+    EXPECT_EQ(CharToCode('('), 37);
+    EXPECT_EQ(CharToCode('['), 44);
+    EXPECT_EQ(CharToCode(':'), 47);
+
+    EXPECT_EQ(DtmfToChar(10), 'A');
+    EXPECT_EQ(DtmfToChar(14), '*');
+    EXPECT_EQ(DtmfToChar(15), '#');
+    EXPECT_EQ(DtmfToChar(16), '-');
+    EXPECT_EQ(CharToDtmf('a'), 10);
+    EXPECT_EQ(CharToDtmf('D'), 13);
+    EXPECT_EQ(CharToDtmf('e'), 0);
+    EXPECT_EQ(CharToDtmf('*'), 14);
+    EXPECT_EQ(CharToDtmf('#'), 15);
+    EXPECT_EQ(CharToDtmf('7'), 7);
+
+    EXPECT_EQ(HexToChar(14), 'E');
+    EXPECT_EQ(HexToChar(16), '0');
+    EXPECT_EQ(CharToHex('f'), 15);
+    EXPECT_EQ(CharToHex('g'), 0);
+    EXPECT_EQ(CharToHex('9'), 9);
+}
+
+}  // namespace
+}  // namespace kp07
