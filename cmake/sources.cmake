@@ -1,11 +1,13 @@
 # Every subsystem folder under src/ holds both layers: files that need Qt are
 # recognised by their name (see kp07_is_gui_file) and go into kp07gui, all
-# others into the Qt-free kp07core.
+# others into the Qt-free kp07core. Everything in src/app is GUI; in
+# src/resources the string table is core and the Qt glue follows the names.
 set(KP07_SUBSYSTEMS image document link channels params report alignment app resources)
 
 function(kp07_is_gui_file path out)
     file(RELATIVE_PATH rel "${PROJECT_SOURCE_DIR}" "${path}")
-    if(rel MATCHES "^src/(app|resources)/"
+    if(rel MATCHES "^src/app/"
+       OR rel MATCHES "^src/resources/.*(_qt|_widget|_dialog)\\.(h|cpp)$"
        OR rel MATCHES "^tests/support/gui/"
        OR rel MATCHES "(_dialog|_view|_widget|_frame|_grid|_printer|_edit|_combo)\\.(h|cpp)$"
        OR rel MATCHES "(_dialog|_view|_widget|_frame|_grid|_printer|_edit|_combo|_gui)_test\\.cpp$")

@@ -1,0 +1,31 @@
+// The string table: every text the program shows to the user, under its
+// numeric id. Each subsystem keeps its entries in its own strings_<name>.cpp.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace kp07 {
+
+struct StringEntry {
+    int id;
+    const char* text;
+};
+
+// The text of entry `id`; `found` (if given) tells whether the entry exists.
+std::string LoadString(int id, bool* found = nullptr);
+bool HasString(int id);
+
+// The per-subsystem tables that LoadString searches.
+struct StringTable {
+    const StringEntry* entries;
+    std::size_t count;
+};
+extern const StringTable kDocumentStrings;
+extern const StringTable kLinkStrings;
+extern const StringTable kChannelStrings;
+extern const StringTable kParamStrings;
+extern const StringTable kAlignmentStrings;
+extern const StringTable kAppStrings;
+
+}  // namespace kp07
