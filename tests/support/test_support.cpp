@@ -16,3 +16,12 @@ RadioImage RandomImage(std::mt19937& rng) {
 }
 
 }  // namespace kp07::test
+
+#include "image/process_state.h"
+
+namespace kp07 {
+void ResetProcessStateForTest() {
+    ResetImageStateForTest();
+    ResetModeStateForTest();
+}
+}  // namespace kp07

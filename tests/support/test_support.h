@@ -14,3 +14,8 @@ RadioImage FilledImage(std::uint8_t fill);
 RadioImage RandomImage(std::mt19937& rng);
 
 }  // namespace kp07::test
+
+namespace kp07 {
+// Puts every piece of process-wide state back to how a fresh process starts.
+void ResetProcessStateForTest();
+}  // namespace kp07
