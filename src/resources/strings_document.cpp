@@ -4,7 +4,14 @@
 namespace kp07 {
 namespace {
 const StringEntry kEntries[] = {
-    {0, ""},  // placeholder: no entries yet
+    {32, "Problem opening file\r\nFile Name = %1"},
+    {33, "Problem writing to file"},
+    {34, "Problem reading from file\r\nFile Name = %1"},
+    {35, "Problem opening file\r\n%1"},
+    {36, "Do  you want to write default file?"},
+    {37, "The File cannot be Opened.\r\nThe File's format is invalid or not Supported"},
+    {49, "The File's attribute is Read_Only.\r\nFile Name = %1"},
+    {5000, "Update the firmware Ver.4.00 or later."},
 };
 }  // namespace
 
