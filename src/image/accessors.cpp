@@ -327,4 +327,17 @@ unsigned ComputeImageChecksum(const RadioImage& im) {
     return sum & 0xFFFF;
 }
 
+// -------------------------------------------------------------------- Raw ranges
+
+bool SameBytes(const RadioImage& a, const RadioImage& b, layout::ByteRange r) {
+    for (std::size_t i = r.first; i <= r.last && i < a.size(); ++i) {
+        if (a[i] != b[i]) return false;
+    }
+    return true;
+}
+
+void CopyBytes(RadioImage& to, const RadioImage& from, layout::ByteRange r) {
+    for (std::size_t i = r.first; i <= r.last && i < to.size(); ++i) to[i] = from[i];
+}
+
 }  // namespace kp07

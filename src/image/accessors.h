@@ -352,6 +352,10 @@ KP07_TABLE_FIELD(PageCode, layout::kPageCodes, layout::kPageCode)
 unsigned ComputeImageChecksum(const RadioImage& im);
 KP07_FIELD(ImageChecksum, layout::kChecksum)
 
+// ------------------------------------------------------------------- Raw ranges
+bool SameBytes(const RadioImage& a, const RadioImage& b, layout::ByteRange r);
+void CopyBytes(RadioImage& to, const RadioImage& from, layout::ByteRange r);
+
 #undef KP07_FIELD
 #undef KP07_TABLE_FIELD
 #undef KP07_RECORD_FIELD

@@ -136,6 +136,13 @@ struct StepCount {
     std::uint8_t highShift;
 };
 
+// A run of whole bytes, both ends included, that is compared or copied as raw
+// bytes (the clone link carries some factory data this way).
+struct ByteRange {
+    std::uint16_t first;
+    std::uint16_t last;
+};
+
 // Where an array of equal records lies.
 struct Table {
     std::uint16_t base;

@@ -10,6 +10,7 @@ namespace kp07::layout {
 using kind::Bcd4;
 using kind::Be16;
 using kind::Bits;
+using kind::ByteRange;
 using kind::ChannelBitmap;
 using kind::Count14;
 using kind::DtmfCode;
@@ -312,5 +313,20 @@ constexpr Table kPageCodes{7647, 2, 10};
 constexpr Bits kPageEntered = Flag(0, 7);
 constexpr Bits kPageDecode = Flag(0, 6);
 constexpr DtmfDigits kPageCode{0, 1, 3};
+
+// ------------------------------------------------------------------- Clone link
+// What a download compares with the radio and carries over from it as raw bytes.
+constexpr ByteRange kFirmwareBytes{0, 1};
+// Model, step code, reference counts, injection side, band limits, first IF:
+// a download goes ahead only when the radio's bytes equal the document's.
+constexpr ByteRange kHardwareConfiguration{7667, 7677};
+// The rest of the hardware parameters: the radio's own alignment data.
+constexpr ByteRange kFactoryData{7678, 7711};
+constexpr ByteRange kSquelchAlignment{7678, 7685};  // RSSI and squelch pairs, both bandwidths
+constexpr ByteRange kTuningAlignment{7688, 7711};   // receive sensitivity .. microphone
+constexpr ByteRange kReferenceAndMic{7710, 7711};   // reference frequency, microphone
+// Production number, four carried bytes and the serial number.
+constexpr ByteRange kIdentityBytes{7715, 7724};
+constexpr ByteRange kIdentityAfterProduction{7717, 7724};
 
 }  // namespace kp07::layout

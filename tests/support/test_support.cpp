@@ -18,10 +18,12 @@ RadioImage RandomImage(std::mt19937& rng) {
 }  // namespace kp07::test
 
 #include "image/process_state.h"
+#include "link/link_state.h"
 
 namespace kp07 {
 void ResetProcessStateForTest() {
     ResetImageStateForTest();
     ResetModeStateForTest();
+    ResetLinkStateForTest();
 }
 }  // namespace kp07

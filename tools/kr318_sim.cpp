@@ -1,0 +1,439 @@
+// kr318-sim: a simulated KR-318 on a pseudo-terminal. It prints the path of
+// the terminal's slave side; open that path as the programming cable's serial
+// port (in the program, map a COM port to it) and the program talks to a
+// radio that behaves on the line as the real one does: it echoes every byte
+// as the one-wire cable does, paces every byte at the real character time,
+// wakes up after a power cycle, and reads and writes its EEPROM block by
+// block. Faults can be injected to see how the program copes.
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "image/accessors.h"
+#include "link/radio_simulator.h"
+
+namespace {
+
+using kp07::RadioImage;
+using kp07::RadioSimulator;
+using kp07::RadioWire;
+
+volatile sig_atomic_t quitRequested = 0;
+volatile sig_atomic_t powerCycleRequested = 0;
+
+void OnQuit(int) {
+    quitRequested = 1;
+}
+void OnPowerCycle(int) {
+    powerCycleRequested = 1;
+}
+
+const char kUsage[] =
+    "Usage: kr318-sim [options]\n"
+    "A simulated KR-318 radio on a pseudo-terminal, for the programming software's\n"
+    "tests, demonstrations and training. The first line on standard output is the\n"
+    "path of the terminal: use it as the serial port of the programming cable.\n"
+    "\n"
+    "  --memory FILE       the radio's 7808-byte EEPROM: loaded at start (created\n"
+    "                      when missing) and saved after every block written\n"
+    "  --clone [9600|19200]  start in clone mode at that speed (default 9600)\n"
+    "  --idle              start in normal operation (the default): the radio\n"
+    "                      wakes up only after a power cycle\n"
+    "  --power-cycle MS    the simulated user switches the radio off and on MS ms\n"
+    "                      after the program first calls it in vain, and again\n"
+    "                      every MS ms until the link has started\n"
+    "  --no-pacing         bytes take no time on the line\n"
+    "  --link PATH         also make PATH a symbolic link to the terminal\n"
+    "  --wrong-sums N      N block replies carry a wrong checksum\n"
+    "  --drop-replies N    N block requests or writes get no answer\n"
+    "  --refuse-writes N   N block writes are refused (NAK) and not stored\n"
+    "  --fault-period K    a counted fault hits every K-th block frame (default 1)\n"
+    "  --silence-after N   the radio stops answering after N answered block frames\n"
+    "  --stray-bytes N     N noise bytes before each wake-up byte\n"
+    "  --status A,B,C,D    the four bytes of the alignment status frame\n"
+    "  -v, --verbose       report power cycles and blocks on standard error\n"
+    "  -h, --help          this text\n"
+    "\n"
+    "SIGUSR1 switches the radio off and on. SIGINT or SIGTERM saves the memory\n"
+    "and ends the simulator.\n";
+
+struct Options {
+    std::string memoryFile;
+    std::string linkPath;
+    bool clone = false;
+    std::uint32_t cloneBaud = 9600;
+    long powerCycleMs = 0;
+    bool paced = true;
+    bool verbose = false;
+    kp07::RadioFaults faults;
+    std::array<std::uint8_t, 4> status{{0, 40, 120, 0}};
+};
+
+bool ParseCount(const char* text, long lo, long hi, long* out) {
+    if (!text || !*text) return false;
+    char* end = nullptr;
+    errno = 0;
+    const long v = std::strtol(text, &end, 10);
+    if (errno != 0 || *end != '\0' || v < lo || v > hi) return false;
+    *out = v;
+    return true;
+}
+
+bool ParseStatus(const char* text, std::array<std::uint8_t, 4>* out) {
+    if (!text) return false;
+    std::vector<std::string> parts(1);
+    for (const char* c = text; *c; ++c) {
+        if (*c == ',') {
+            parts.emplace_back();
+        } else {
+            parts.back() += *c;
+        }
+    }
+    if (parts.size() != out->size()) return false;
+    std::array<std::uint8_t, 4> bytes{};
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        long v = 0;
+        if (!ParseCount(parts[i].c_str(), 0, 255, &v)) return false;
+        bytes[i] = std::uint8_t(v);
+    }
+    *out = bytes;
+    return true;
+}
+
+// 0 run, 1 stop with status 0 (help), 2 stop with status 2 (bad usage).
+int ParseOptions(int argc, char** argv, Options* o) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const char* next = i + 1 < argc ? argv[i + 1] : nullptr;
+        long v = 0;
+        auto count = [&](long lo, long hi) {
+            if (!ParseCount(next, lo, hi, &v)) {
+                std::fprintf(stderr, "kr318-sim: %s needs a number from %ld to %ld\n", a.c_str(),
+                             lo, hi);
+                return false;
+            }
+            ++i;
+            return true;
+        };
+        if (a == "-h" || a == "--help") {
+            std::fputs(kUsage, stdout);
+            return 1;
+        } else if (a == "-v" || a == "--verbose") {
+            o->verbose = true;
+        } else if (a == "--memory" && next) {
+            o->memoryFile = next;
+            ++i;
+        } else if (a == "--link" && next) {
+            o->linkPath = next;
+            ++i;
+        } else if (a == "--clone") {
+            o->clone = true;
+            if (next && (std::strcmp(next, "9600") == 0 || std::strcmp(next, "19200") == 0)) {
+                o->cloneBaud = std::uint32_t(std::atoi(next));
+                ++i;
+            }
+        } else if (a == "--idle") {
+            o->clone = false;
+        } else if (a == "--no-pacing") {
+            o->paced = false;
+        } else if (a == "--power-cycle") {
+            if (!count(1, 3600000)) return 2;
+            o->powerCycleMs = v;
+        } else if (a == "--wrong-sums") {
+            if (!count(0, INT_MAX)) return 2;
+            o->faults.wrongSums = int(v);
+        } else if (a == "--drop-replies") {
+            if (!count(0, INT_MAX)) return 2;
+            o->faults.droppedReplies = int(v);
+        } else if (a == "--refuse-writes") {
+            if (!count(0, INT_MAX)) return 2;
+            o->faults.refusedWrites = int(v);
+        } else if (a == "--fault-period") {
+            if (!count(1, INT_MAX)) return 2;
+            o->faults.period = int(v);
+        } else if (a == "--silence-after") {
+            if (!count(0, INT_MAX)) return 2;
+            o->faults.silenceAfter = int(v);
+        } else if (a == "--stray-bytes") {
+            if (!count(0, 4096)) return 2;
+            o->faults.strayBytes = int(v);
+        } else if (a == "--status") {
+            if (!ParseStatus(next, &o->status)) {
+                std::fprintf(stderr, "kr318-sim: --status needs four bytes, as in 0,40,120,0\n");
+                return 2;
+            }
+            ++i;
+        } else {
+            std::fprintf(stderr, "kr318-sim: unknown or incomplete option '%s'\n%s", a.c_str(),
+                         kUsage);
+            return 2;
+        }
+    }
+    return 0;
+}
+
+// A radio that was never programmed still reports a current firmware.
+RadioImage BlankMemory() {
+    RadioImage image{};
+    kp07::SetFirmwareVersion(image, 400);
+    return image;
+}
+
+// Any file is taken: a short one is padded with zeros, a long one cut.
+bool LoadMemory(const std::string& path, RadioImage* image) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (bytes.size() != image->size()) {
+        std::fprintf(
+            stderr, "kr318-sim: %s holds %zu bytes, not %zu; %s\n", path.c_str(), bytes.size(),
+            image->size(),
+            bytes.size() < image->size() ? "the rest reads as zero" : "the rest is ignored");
+    }
+    image->fill(0);
+    for (std::size_t i = 0; i < bytes.size() && i < image->size(); ++i)
+        (*image)[i] = std::uint8_t(bytes[i]);
+    return true;
+}
+
+// Written beside the file and renamed over it, so that a reader never sees
+// half a memory.
+bool SaveMemory(const std::string& path, const RadioImage& image) {
+    const std::string temp = path + ".tmp";
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    std::size_t done = 0;
+    while (done < image.size()) {
+        const ssize_t n = ::write(fd, image.data() + done, image.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ::close(fd);
+            ::unlink(temp.c_str());
+            return false;
+        }
+        done += std::size_t(n);
+    }
+    if (::close(fd) != 0 || std::rename(temp.c_str(), path.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::int64_t NowUs() {
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return std::int64_t(ts.tv_sec) * 1000000 + ts.tv_nsec / 1000;
+}
+
+// The speed the program set on its side of the terminal.
+std::uint32_t LineBaud(int master) {
+    termios t{};
+    if (tcgetattr(master, &t) != 0) return 0;
+    switch (cfgetospeed(&t)) {
+        case B9600:
+            return 9600;
+        case B19200:
+            return 19200;
+        case B38400:
+            return 38400;
+        default:
+            return 0;
+    }
+}
+
+void WriteAll(int fd, const std::uint8_t* data, std::size_t count) {
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t n = ::write(fd, data + done, count - done);
+        if (n > 0) {
+            done += std::size_t(n);
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else {
+            return;  // nobody reads the line: what the radio says is lost
+        }
+    }
+}
+
+const char* StateName(RadioSimulator::State s) {
+    switch (s) {
+        case RadioSimulator::State::kIdle:
+            return "normal operation";
+        case RadioSimulator::State::kWaking:
+            return "waking up";
+        case RadioSimulator::State::kClone:
+            return "clone mode";
+        case RadioSimulator::State::kAlignment:
+            return "alignment mode";
+    }
+    return "?";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options opt;
+    const int parsed = ParseOptions(argc, argv, &opt);
+    if (parsed == 1) return 0;
+    if (parsed == 2) return 2;
+
+    RadioImage memory = BlankMemory();
+    if (!opt.memoryFile.empty() && !LoadMemory(opt.memoryFile, &memory)) {
+        if (!SaveMemory(opt.memoryFile, memory)) {
+            std::fprintf(stderr, "kr318-sim: cannot create %s: %s\n", opt.memoryFile.c_str(),
+                         std::strerror(errno));
+            return 1;
+        }
+    }
+
+    const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
+        std::fprintf(stderr, "kr318-sim: no pseudo-terminal: %s\n", std::strerror(errno));
+        return 1;
+    }
+    const char* slaveName = ptsname(master);
+    if (!slaveName) {
+        std::fprintf(stderr, "kr318-sim: no pseudo-terminal name: %s\n", std::strerror(errno));
+        return 1;
+    }
+    const std::string slavePath = slaveName;
+    // Holding the slave side open keeps the terminal alive while the program
+    // closes and reopens its port.
+    const int hold = ::open(slavePath.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (hold < 0) {
+        std::fprintf(stderr, "kr318-sim: cannot open %s: %s\n", slavePath.c_str(),
+                     std::strerror(errno));
+        return 1;
+    }
+    termios raw{};
+    if (tcgetattr(hold, &raw) == 0) {
+        cfmakeraw(&raw);
+        cfsetispeed(&raw, B9600);
+        cfsetospeed(&raw, B9600);
+        tcsetattr(hold, TCSANOW, &raw);
+    }
+    fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
+    if (!opt.linkPath.empty()) {
+        ::unlink(opt.linkPath.c_str());
+        if (::symlink(slavePath.c_str(), opt.linkPath.c_str()) != 0) {
+            std::fprintf(stderr, "kr318-sim: cannot link %s: %s\n", opt.linkPath.c_str(),
+                         std::strerror(errno));
+        }
+    }
+
+    struct sigaction quit {};
+    quit.sa_handler = OnQuit;
+    sigaction(SIGINT, &quit, nullptr);
+    sigaction(SIGTERM, &quit, nullptr);
+    struct sigaction cycle {};
+    cycle.sa_handler = OnPowerCycle;
+    sigaction(SIGUSR1, &cycle, nullptr);
+    signal(SIGPIPE, SIG_IGN);
+
+    RadioSimulator radio(memory);
+    radio.faults() = opt.faults;
+    radio.status = opt.status;
+    if (opt.clone) {
+        radio.StartInCloneMode(opt.cloneBaud);
+    } else {
+        radio.StartIdle();
+    }
+    RadioWire wire(radio, opt.paced);
+
+    std::printf("%s\n", slavePath.c_str());
+    std::fflush(stdout);
+    if (opt.verbose) {
+        std::fprintf(stderr, "kr318-sim: %s on %s\n", StateName(radio.state()), slavePath.c_str());
+    }
+
+    // The simulated user: power-cycles a radio that the program calls in vain.
+    const std::int64_t noCycle = INT64_MAX;
+    std::int64_t cycleAtUs = noCycle;
+    RadioSimulator::State lastState = radio.state();
+    std::size_t writtenReported = 0;
+
+    while (!quitRequested) {
+        std::int64_t now = NowUs();
+        std::int64_t wakeAt = std::min(wire.NextDeliveryUs(), cycleAtUs);
+        std::int64_t waitUs =
+            wakeAt == INT64_MAX ? 1000000 : std::max<std::int64_t>(0, wakeAt - now);
+        if (waitUs > 1000000) waitUs = 1000000;
+        pollfd p{master, POLLIN, 0};
+        timespec ts{time_t(waitUs / 1000000), long(waitUs % 1000000) * 1000};
+        const int r = ppoll(&p, 1, &ts, nullptr);
+        if (r < 0 && errno != EINTR) break;
+        now = NowUs();
+        const std::uint32_t baud = LineBaud(master);
+
+        if (r > 0 && (p.revents & POLLIN)) {
+            std::uint8_t buffer[4096];
+            const ssize_t n = ::read(master, buffer, sizeof buffer);
+            if (n > 0) {
+                const bool understood = radio.state() == RadioSimulator::State::kClone ||
+                                        radio.state() == RadioSimulator::State::kAlignment;
+                wire.FromPc(buffer, std::size_t(n), now, baud);
+                const bool heard = understood && radio.baud() == baud;
+                if (opt.powerCycleMs > 0 && !heard && cycleAtUs == noCycle) {
+                    cycleAtUs = now + opt.powerCycleMs * 1000;
+                }
+            }
+        }
+        if (powerCycleRequested || now >= cycleAtUs) {
+            powerCycleRequested = 0;
+            if (opt.verbose) std::fprintf(stderr, "kr318-sim: radio switched off and on\n");
+            wire.PowerCycle(now);
+            cycleAtUs = opt.powerCycleMs > 0 ? now + opt.powerCycleMs * 1000 : noCycle;
+        }
+        for (const RadioWire::Delivery& d : wire.TakeDue(now, baud)) {
+            // A pseudo-terminal carries no BREAK or damaged characters.
+            if (d.kind == RadioWire::Delivery::Kind::kByte) WriteAll(master, &d.value, 1);
+        }
+        if (radio.state() != lastState) {
+            lastState = radio.state();
+            if (lastState == RadioSimulator::State::kClone ||
+                lastState == RadioSimulator::State::kAlignment) {
+                cycleAtUs = noCycle;  // the link has started
+            }
+            if (opt.verbose) {
+                std::fprintf(stderr, "kr318-sim: %s at %u baud\n", StateName(lastState),
+                             radio.baud());
+            }
+        }
+        if (radio.TakeMemoryChanged() && !opt.memoryFile.empty() &&
+            !SaveMemory(opt.memoryFile, radio.memory())) {
+            std::fprintf(stderr, "kr318-sim: cannot save %s: %s\n", opt.memoryFile.c_str(),
+                         std::strerror(errno));
+        }
+        if (opt.verbose && radio.blocksWritten().size() != writtenReported) {
+            for (; writtenReported < radio.blocksWritten().size(); ++writtenReported) {
+                std::fprintf(stderr, "kr318-sim: block %d written\n",
+                             radio.blocksWritten()[writtenReported]);
+            }
+        }
+    }
+
+    if (!opt.memoryFile.empty()) SaveMemory(opt.memoryFile, radio.memory());
+    if (!opt.linkPath.empty()) ::unlink(opt.linkPath.c_str());
+    std::fprintf(stderr, "kr318-sim: %d blocks read, %zu blocks written, %d writes refused\n",
+                 radio.blocksRead(), radio.blocksWritten().size(), radio.writesRefused());
+    ::close(hold);
+    ::close(master);
+    return 0;
+}
