@@ -12,6 +12,8 @@ const StringEntry kEntries[] = {
     {37, "The File cannot be Opened.\r\nThe File's format is invalid or not Supported"},
     {49, "The File's attribute is Read_Only.\r\nFile Name = %1"},
     {5000, "Update the firmware Ver.4.00 or later."},
+    {5001, "Save changes to %1?"},
+    {5002, "The path is too long for a data file (at most 238 characters).\r\nFile Name = %1"},
 };
 }  // namespace
 

@@ -1,0 +1,41 @@
+// Data files: the 7807 image bytes followed by an 8-byte trailer, the
+// automatic transmit offset in MHz as a little-endian IEEE double.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "image/radio_image.h"
+
+namespace kp07 {
+
+constexpr std::size_t kDataFileSize = kImageSize + 8;  // 7815
+extern const char* const kDataFileExtension;           // ".K07"
+extern const char* const kDataFileFilter;              // the file dialogs' filter
+
+using FileTrailer = std::array<std::uint8_t, 8>;
+FileTrailer TrailerFromOffset(double mhz);
+double OffsetFromTrailer(const FileTrailer& trailer);
+
+// 0 usable, 1 not found or not openable (or empty path), 2 empty, 3 size is
+// not `expectedSize`.
+int CheckDataFile(const std::string& path, std::size_t expectedSize);
+// 0 opens and has at least one byte, 1 empty path or does not open, 2 empty.
+int FileHasContent(const std::string& path);
+
+// Reads the image and trailer. The image is replaced only when all 7807
+// bytes arrived; a short trailer is not an error. Shows messages 32 and 34.
+bool ReadDataFile(const std::string& path, RadioImage& image, FileTrailer& trailer);
+// Writes image and trailer to a new file beside `path` and renames it over
+// `path`, so that a failed save leaves the old file as it was. Shows messages
+// 35 and 33; clears imageModified on success.
+bool WriteDataFile(const std::string& path, const RadioImage& image, const FileTrailer& trailer);
+// False (after message 49) when the file exists and may not be written.
+bool CheckWritable(const std::string& path);
+
+// Tests only: every WriteDataFile fails after writing `bytes` bytes, until
+// the fault is switched off again with -1.
+void InjectDataFileWriteFaultForTest(long bytes);
+
+}  // namespace kp07

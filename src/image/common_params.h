@@ -1,0 +1,62 @@
+// General settings shared by the Power Saving, Miscellaneous, Option and
+// Power ON Password dialogs (and the front keypad selection of the hardware
+// dialog).
+#pragma once
+
+#include <string>
+
+#include "image/radio_image.h"
+
+namespace kp07 {
+
+class CommonParams {
+  public:
+    virtual ~CommonParams() = default;
+
+    void SetDefaults();
+    void Load(const RadioImage& image);
+    void Store(RadioImage& image) const;
+
+    // The radio has the front keypad (the A to D keys).
+    bool HasFrontKeypad() const { return keypadSelection != 0; }
+
+    // Commit rules of the dialogs' text fields.
+    static std::string CompletePowerOnTag(const std::string& text);  // blanks to 8
+    static std::string CompletePassword(const std::string& text);    // "0000" in front, last 4
+    static double ClampDefaultSplit(double mhz);                     // -99.9 .. +99.9
+
+    // Power Saving
+    unsigned transmitTimer = 1;
+    unsigned penaltyTimer = 0;
+    unsigned releaseTimer = 1;
+    unsigned rxSaveMode = 3;
+    unsigned micGain = 0;
+    std::string powerOnTag = " KR-318 ";
+    unsigned lowBatteryAlert = 2;
+    // Miscellaneous
+    unsigned beep = 1;
+    unsigned squelchTailElimination = 3;
+    unsigned bell = 0;
+    unsigned ledLighting = 1;
+    unsigned lcdLightingMode = 1;
+    unsigned setToSetClone = 1;
+    unsigned externalJack = 0;
+    unsigned keyHoldingTime = 0;
+    unsigned powerOnCondition = 0;
+    unsigned qlnkBeep = 1;
+    // Option
+    unsigned optionBoard = 0;
+    unsigned recordMode = 0;
+    unsigned playMode = 0;
+    unsigned powerOnRecord = 0;
+    // Front keypad: 0 none, 1 four keys, 2 sixteen keys.
+    unsigned keypadSelection = 1;
+    // Power ON Password
+    unsigned passwordEnabled = 0;
+    std::string password = "cadb";
+};
+
+// The front keypad option of an image (keypad selection not 0).
+bool ImageHasFrontKeypad(const RadioImage& image);
+
+}  // namespace kp07

@@ -1,0 +1,86 @@
+// The radio unit itself: model, band, synthesizer reference and IF,
+// frequency limits, receiver timings and the factory alignment data.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "image/radio_image.h"
+
+namespace kp07 {
+
+// Factory adjustment values. Pairs indexed by bandwidth class are [wide,
+// narrow]; power values by level [high, low]; slopes by band half [below the
+// band centre, at or above it]. Slopes other than the receiver sensitivity
+// slope are stored as sign and magnitude (bit 7 the sign).
+struct AlignmentData {
+    std::array<std::uint8_t, 2> rssi{};
+    std::array<std::uint8_t, 2> auxTuning{};  // carried with the data, not interpreted
+    std::array<std::uint8_t, 2> squelchThreshold{};
+    std::array<std::uint8_t, 2> squelchTight{};
+    std::uint8_t rxSensitivityBase = 0;
+    std::uint8_t rxSensitivitySlope = 0;  // unsigned
+    std::array<std::uint8_t, 2> powerBase{};
+    std::array<std::array<std::uint8_t, 2>, 2> powerSlope{};  // [level][half]
+    std::uint8_t maxDeviationBase = 0;
+    std::array<std::uint8_t, 2> maxDeviationSlope{};
+    std::uint8_t maxRefDeviationBase = 0;
+    std::array<std::uint8_t, 2> maxRefDeviationSlope{};
+    std::array<std::uint8_t, 2> ctcssModulation{};
+    std::uint8_t ctcssRatio = 0;  // narrow-to-wide ratio in percent
+    std::array<std::uint8_t, 2> dcsModulation{};
+    std::uint8_t dcsRatio = 0;
+    std::uint8_t dtmfDeviation = 0;
+    std::uint8_t rfFrequency = 0;
+    std::uint8_t micSensitivity = 0;
+};
+
+// A sign-and-magnitude slope byte as a signed number (160 = -32).
+int SignedSlope(std::uint8_t stored);
+
+class HardwareParams {
+  public:
+    virtual ~HardwareParams() = default;
+
+    // An upper-band unit with the factory alignment defaults; also puts the
+    // automatic transmit offset back to 0.0 MHz.
+    void SetDefaults();
+    void Load(const RadioImage& image);
+    void Store(RadioImage& image) const;
+
+    // The values that come with a band: step code, injection side, frequency
+    // range, limits, SQL release time and the band's tuning bytes.
+    void ApplyBandDefaults(bool upper);
+
+    bool IsUpperBand() const;
+    // Limits a typed channel frequency is clamped into: 10 MHz beyond the
+    // minimum and maximum frequency. They are also the window inside which
+    // the tuning values vary with frequency.
+    double LowerLimitMHz() const { return minFrequencyMHz - 10.0; }
+    double UpperLimitMHz() const { return maxFrequencyMHz + 10.0; }
+
+    // Commit rules of the Hardware Parameters dialog's edit fields.
+    void CommitMinFrequency(double mhz);  // [100, 600], not above the maximum
+    void CommitMaxFrequency(double mhz);  // [100, 600], not below the minimum
+    void CommitReferenceMHz(double mhz);  // at most 99.99 and what 14 bits hold
+    void CommitFirstIfMHz(double mhz);    // at most 65.53
+
+    unsigned model = 1;  // 0 "KR-302 Series", 1 "KR-318"
+    unsigned stepCode = 2;
+    unsigned injectionSide = 0;  // 0 "Lower", 1 "Upper"
+    double referenceMHz = 16.8;
+    double firstIfMHz = 50.85;
+    double minFrequencyMHz = 450.0;
+    double maxFrequencyMHz = 490.0;
+    unsigned sqlReleaseTime = 4;
+    unsigned sqlAttackTime = 4;
+    unsigned sqlHysteresis = 12;
+    unsigned rxSaveOffTime = 0;
+    unsigned ctcssReleaseTime = 0;
+    // Not stored in the image.
+    unsigned frequencyRange = 4;
+    unsigned temperatureTable = 0;
+    AlignmentData alignment;
+};
+
+}  // namespace kp07
