@@ -59,9 +59,9 @@ int ReceiveFrame(std::uint8_t command, std::uint8_t length, std::uint8_t* destin
     if (r != kLinkOk) return r;
     if (byte != length) return kLinkFailed;
     const std::size_t count = length > 0 ? length - 1u : 0u;
-    for (std::size_t i = 0; i < count; ++i) {
-        r = ReadFrameByte(port, &destination[i]);
-        if (r != kLinkOk) return r;
+    if (count > 0) {
+        r = port.ReadBytes(destination, count);
+        if (r != kReadOk) return r == kReadLineError ? kLinkFailed : kLinkSilent;
     }
     std::uint8_t sum = 0;
     if (port.ReadByte(&sum) != kReadOk) return kLinkSilent;

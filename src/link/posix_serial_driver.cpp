@@ -81,6 +81,8 @@ bool PosixSerialDriver::Configure(std::uint32_t baud) {
     t.c_cc[VSTOP] = 0x13;
     if (cfsetispeed(&t, speed) != 0 || cfsetospeed(&t, speed) != 0) return false;
     if (tcsetattr(fd_, TCSANOW, &t) != 0) return false;
+    // Start bit, 8 data bits, two stop bits.
+    characterUs_ = 11 * 1000000 / std::int64_t(baud);
     return ModemLines(TIOCMBIS, TIOCM_DTR | TIOCM_RTS);
 }
 
@@ -100,6 +102,7 @@ void PosixSerialDriver::Close() {
     ioctl(fd_, TIOCNXCL);
     ::close(fd_);
     fd_ = -1;
+    characterUs_ = 0;
     ResetReceiveState();
 }
 

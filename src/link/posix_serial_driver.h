@@ -30,6 +30,7 @@ class PosixSerialDriver : public StreamSerialDriver {
   protected:
     int Fill(std::uint8_t* raw, std::size_t max, std::int64_t waitUs) override;
     void FlushInput() override;
+    std::int64_t CharacterUs() const override { return characterUs_; }
 
   private:
     // Sets or clears modem-control lines; a line without them is no error.
@@ -38,6 +39,7 @@ class PosixSerialDriver : public StreamSerialDriver {
     bool ReadOverruns(unsigned long* count);
 
     int fd_ = -1;
+    std::int64_t characterUs_ = 0;
     bool countsOverruns_ = false;
     unsigned long overruns_ = 0;
 };

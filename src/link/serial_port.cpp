@@ -128,7 +128,9 @@ int SerialPort::ReadOneByte(std::uint8_t* data, std::size_t* count) {
     if (!IsOpen()) return kReadNothing;
     const int errors = CheckLineErrors();
     if (errors != kReadOk) return errors;
-    return driver_->Read(data, 1, count, ReadLimitsFor(1)) ? kReadOk : kReadNothing;
+    if (!driver_->Read(data, 1, count, ReadLimitsFor(1))) return kReadNothing;
+    // A line event that ended the wait is this read's finding.
+    return *count == 0 ? CheckLineErrors() : kReadOk;
 }
 
 int SerialPort::ReadByte(std::uint8_t* byte) {
@@ -144,7 +146,9 @@ int SerialPort::ReadWithin(std::uint8_t* data, std::size_t count, ReadLimits lim
     if (errors != kReadOk) return errors;
     std::size_t got = 0;
     if (!driver_->Read(data, count, &got, limits)) return kReadNothing;
-    return got == count ? kReadOk : kReadNothing;
+    if (got == count) return kReadOk;
+    const int late = CheckLineErrors();  // a line event that ended the wait
+    return late != kReadOk ? late : kReadNothing;
 }
 
 int SerialPort::ReadBytes(std::uint8_t* data, std::size_t count) {

@@ -55,7 +55,8 @@ class SerialPort {
     bool WriteWithEcho(const std::uint8_t* data, std::size_t count);
     // One byte within about half a second: kReadOk (possibly with nothing
     // read, see `count`), kReadLineError, or kReadNothing after a BREAK or
-    // a failed read.
+    // a failed read. Line errors are fetched before reading; one that arrives
+    // while the read waits ends the wait and is reported by this read.
     int ReadOneByte(std::uint8_t* data, std::size_t* count);
     // kReadOk when a byte arrived, else kReadNothing.
     int ReadByte(std::uint8_t* byte);

@@ -6,7 +6,8 @@
 
 namespace kp07 {
 
-bool ParmrkDecoder::Feed(std::uint8_t raw, std::uint8_t* data, unsigned* errors) {
+bool ParmrkDecoder::Feed(std::uint8_t raw, std::uint8_t* data, unsigned* event) {
+    *event = 0;
     switch (state_) {
         case State::kData:
             if (raw == 0xFF) {
@@ -33,22 +34,43 @@ bool ParmrkDecoder::Feed(std::uint8_t raw, std::uint8_t* data, unsigned* errors)
         case State::kAfterFF00:
             state_ = State::kData;
             if (raw == 0x00) {  // the line was held low: BREAK
-                *errors |= kLineBreak;
+                *event = kLineBreak;
                 return false;
             }
             // A character that arrived with a framing error: the error is
             // reported and the character kept, as a UART does.
-            *errors |= kLineFraming;
+            *event = kLineFraming;
             *data = raw;
             return true;
     }
     return false;
 }
 
+namespace {
+constexpr std::uint16_t kEventMark = 0x8000;
+// Longest sleep while the bytes of a long read gather (well inside the
+// 100 ms between bytes after which a read gives up).
+constexpr std::int64_t kGatherLimitUs = 20000;
+}  // namespace
+
 void StreamSerialDriver::ResetReceiveState() {
     received_.clear();
+    dataCount_ = 0;
     decoder_.Reset();
     errors_ = 0;
+}
+
+void StreamSerialDriver::Push(std::uint16_t item) {
+    if (item & kEventMark) {
+        received_.push_back(item);
+        return;
+    }
+    if (dataCount_ >= kSerialQueueSize) {
+        errors_ |= kLineRxOverflow;  // the queue is full: the byte is lost
+        return;
+    }
+    received_.push_back(item);
+    ++dataCount_;
 }
 
 int StreamSerialDriver::Pump(std::int64_t waitUs) {
@@ -57,12 +79,10 @@ int StreamSerialDriver::Pump(std::int64_t waitUs) {
     if (n < 0) return -1;
     for (int i = 0; i < n; ++i) {
         std::uint8_t data = 0;
-        if (!decoder_.Feed(raw[i], &data, &errors_)) continue;
-        if (received_.size() >= kSerialQueueSize) {
-            errors_ |= kLineRxOverflow;  // the queue is full: the byte is lost
-            continue;
-        }
-        received_.push_back(data);
+        unsigned event = 0;
+        const bool isData = decoder_.Feed(raw[i], &data, &event);
+        if (event) Push(std::uint16_t(kEventMark | event));
+        if (isData) Push(data);
     }
     return n;
 }
@@ -76,8 +96,10 @@ bool StreamSerialDriver::Read(std::uint8_t* data, std::size_t count, std::size_t
     std::int64_t lastArrival = start;
     for (;;) {
         while (*got < count && !received_.empty()) {
-            data[(*got)++] = received_.front();
+            if (received_.front() & kEventMark) return true;  // a line event ends the read
+            data[(*got)++] = std::uint8_t(received_.front());
             received_.pop_front();
+            --dataCount_;
         }
         if (*got == count) return true;
         const std::int64_t now = clock.NowUs();
@@ -88,14 +110,26 @@ bool StreamSerialDriver::Read(std::uint8_t* data, std::size_t count, std::size_t
         if (until <= now) return true;  // time is up: what came is the result
         const std::size_t before = received_.size();
         if (Pump(until - now) < 0) return false;
-        if (received_.size() > before) lastArrival = clock.NowUs();
+        if (received_.size() == before) continue;
+        lastArrival = clock.NowUs();
+        // The rest of a long read cannot come faster than the line carries
+        // it: sleep while it gathers rather than wake for every byte.
+        const std::size_t queued = dataCount_;
+        const std::size_t missing = count - *got > queued ? count - *got - queued : 0;
+        if (missing > 1 && CharacterUs() > 0) {
+            std::int64_t pause = std::int64_t(missing - 1) * CharacterUs();
+            pause = std::min(pause, kGatherLimitUs);
+            pause = std::min(pause, until - lastArrival);
+            if (pause > 0) clock.SleepUs(pause);
+        }
     }
 }
 
 unsigned StreamSerialDriver::TakeErrors() {
-    // Errors are marked in the stream, so whatever has arrived is decoded
-    // first; a read failure shows up at the next read.
-    while (Pump(0) == 512) {
+    // The events the reader has reached; later ones wait for their turn.
+    while (!received_.empty() && (received_.front() & kEventMark)) {
+        errors_ |= received_.front() & ~kEventMark;
+        received_.pop_front();
     }
     const unsigned errors = errors_;
     errors_ = 0;
@@ -105,6 +139,7 @@ unsigned StreamSerialDriver::TakeErrors() {
 void StreamSerialDriver::PurgeReceive() {
     FlushInput();
     received_.clear();
+    dataCount_ = 0;
     decoder_.Reset();
 }
 
