@@ -1,0 +1,294 @@
+// Download against the simulated radio on the in-process line (virtual time):
+// the hardware check, the factory-data merge and the block writes.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "image/accessors.h"
+#include "image/image_ops.h"
+#include "image/process_state.h"
+#include "link/clone_frames.h"
+#include "link/clone_protocol.h"
+#include "link/link_state.h"
+#include "link/serial_port.h"
+#include "link/transfer_jobs.h"
+#include "link_fixture.h"
+#include "support/test_support.h"
+
+namespace kp07::test {
+namespace {
+
+using DownloadTest = LinkTest;
+
+TEST_F(DownloadTest, IdenticalImageSendsOnlyTheLastBlock) {
+    MakeDocument();
+    const RadioImage document = *radioImage;
+    SimulatedCable& c = Cable(document, 9600);
+
+    ASSERT_TRUE(DownloadJob(owner));
+
+    EXPECT_EQ(c.radio().blocksWritten(), std::vector<int>{60});
+    EXPECT_EQ(c.radio().memory(), document);
+    EXPECT_TRUE(owner.Posted(WM_XFER_CAPTION, 91));
+    ASSERT_EQ(owner.Values(WM_XFER_RANGE), std::vector<unsigned>{15623});
+    const std::vector<unsigned> pos = owner.Values(WM_XFER_POS);
+    for (std::size_t i = 1; i < pos.size(); ++i) EXPECT_LE(pos[i - 1], pos[i]);
+    EXPECT_EQ(pos.back(), 15623u);
+    EXPECT_EQ(owner.reports.back().message, WM_XFER_DONE);
+    ASSERT_EQ(messages.count(), 1u);
+    EXPECT_EQ(messages.last(), "Download is completed");
+    EXPECT_EQ(messages.shown()[0].icon, MsgIcon::kInformation);
+}
+
+TEST_F(DownloadTest, ChangedBlocksAreWrittenAndTheRadioEndsWithTheDocument) {
+    MakeDocument();
+    const RadioImage original = *radioImage;
+    SimulatedCable& c = Cable(original, 19200);
+    comSpeed = 1;
+    // Edits in blocks 3 and 40 (channel area and 5-tone area).
+    (*radioImage)[3 * 128 + 7] ^= 0x01;
+    (*radioImage)[40 * 128 + 100] ^= 0x80;
+    RebuildImage(*radioImage);
+    const RadioImage edited = *radioImage;
+
+    ASSERT_TRUE(DownloadJob(owner));
+
+    EXPECT_EQ(*radioImage, edited);
+    EXPECT_EQ(c.radio().memory(), *radioImage);
+    std::vector<int> written = c.radio().blocksWritten();
+    EXPECT_EQ(written.back(), 60);
+    written.pop_back();
+    for (int b : written) {
+        EXPECT_NE(std::memcmp(original.data() + 128 * b, edited.data() + 128 * b, 128), 0) << b;
+    }
+}
+
+TEST_F(DownloadTest, HardwareMismatchStopsOutsideFactoryMode) {
+    MakeDocument();
+    RadioImage radio = *radioImage;
+    SetMaxFrequency(radio, GetMaxFrequency(radio) + 1);
+    SimulatedCable& c = Cable(radio, 9600);
+    const RadioImage before = *radioImage;
+
+    EXPECT_FALSE(DownloadJob(owner));
+
+    ASSERT_EQ(messages.count(), 1u);
+    EXPECT_EQ(messages.last(), "Hardware configuration mismatched!");
+    EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::kOk);
+    EXPECT_EQ(messages.shown()[0].icon, MsgIcon::kStop);
+    EXPECT_TRUE(c.radio().blocksWritten().empty());
+    EXPECT_EQ(*radioImage, before);
+    EXPECT_EQ(owner.reports.back().message, WM_XFER_DONE);
+}
+
+TEST_F(DownloadTest, HardwareMismatchInFactoryModeAsksOkOrCancel) {
+    factoryMode = true;
+    MakeDocument();
+    RadioImage radio = *radioImage;
+    SetModel(radio, GetModel(radio) ^ 1u);
+    SimulatedCable& c = Cable(radio, 9600);
+
+    messages.Answer(MsgResult::kCancel);
+    EXPECT_FALSE(DownloadJob(owner));
+    EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::kOkCancel);
+    EXPECT_TRUE(c.radio().blocksWritten().empty());
+
+    messages.Clear();
+    messages.Answer(MsgResult::kOk);
+    EXPECT_TRUE(DownloadJob(owner));
+    EXPECT_EQ(messages.last(), "Download is completed");
+    EXPECT_FALSE(c.radio().blocksWritten().empty());
+}
+
+// Byte ranges by hand: firmware 0-1, hardware 7667-7711 (squelch timings
+// 7686-7687, receive sensitivity 7688-7689), password 7712-7714, production
+// number 7715-7716, carried bytes 7717-7720, serial number 7721-7724.
+TEST(MergeTest, FactoryDataComesFromTheRadioByTheRulesOfEachMode) {
+    ResetProcessStateForTest();
+    const RadioImage doc = FilledImage(0x11);
+    const RadioImage radio = FilledImage(0x22);
+    auto from = [](const RadioImage& image, std::size_t first, std::size_t last) {
+        return Slice(image, first, last);
+    };
+    auto R = [&](std::size_t n) { return std::vector<std::uint8_t>(n, 0x22); };
+    auto D = [&](std::size_t n) { return std::vector<std::uint8_t>(n, 0x11); };
+
+    {  // normal mode
+        RadioImage m = doc;
+        MergeRadioFactoryData(m, radio);
+        EXPECT_EQ(from(m, 0, 1), R(2));
+        EXPECT_EQ(from(m, 2, 7677), std::vector<std::uint8_t>(7676, 0x11));
+        EXPECT_EQ(from(m, 7678, 7711), R(34));
+        EXPECT_EQ(from(m, 7712, 7716), D(5));  // never from the radio outside factory mode
+        EXPECT_EQ(from(m, 7717, 7724), R(8));
+        EXPECT_EQ(from(m, 7725, 7807), D(83));
+    }
+    factoryMode = true;
+    {  // factory mode, aligned radio, nothing edited
+        RadioImage m = doc;
+        MergeRadioFactoryData(m, radio);
+        EXPECT_EQ(from(m, 0, 1), R(2));
+        EXPECT_EQ(from(m, 7678, 7685), R(8));
+        EXPECT_EQ(from(m, 7686, 7687), D(2));  // never in factory mode
+        EXPECT_EQ(from(m, 7688, 7711), R(24));
+        EXPECT_EQ(from(m, 7712, 7714), D(3));  // never in factory mode
+        EXPECT_EQ(from(m, 7715, 7724), R(10));
+        EXPECT_EQ(from(m, 7725, 7807), D(83));
+    }
+    {  // bytes patched in the data viewer, identity edited: kept, flags cleared
+        imageBytesEdited = 1;
+        identityEdited = 1;
+        RadioImage m = doc;
+        MergeRadioFactoryData(m, radio);
+        EXPECT_EQ(from(m, 7678, 7685), R(8));
+        EXPECT_EQ(from(m, 7688, 7709), D(22));
+        EXPECT_EQ(from(m, 7710, 7711), R(2));
+        EXPECT_EQ(from(m, 7715, 7724), D(10));
+        EXPECT_EQ(imageBytesEdited, 0);
+        EXPECT_EQ(identityEdited, 0);
+    }
+    {  // a radio that was never aligned (FF FF at 7688-7689) keeps the document's
+        RadioImage unaligned = radio;
+        unaligned[7688] = 0xFF;
+        unaligned[7689] = 0xFF;
+        imageBytesEdited = 1;
+        RadioImage m = doc;
+        MergeRadioFactoryData(m, unaligned);
+        EXPECT_EQ(from(m, 0, 1), R(2));
+        EXPECT_EQ(from(m, 7678, 7711), D(34));
+        EXPECT_EQ(from(m, 7715, 7724), R(10));
+        EXPECT_EQ(imageBytesEdited, 1);  // not consumed by an unaligned radio
+    }
+    {  // one FF alone is an aligned radio
+        RadioImage halfFF = radio;
+        halfFF[7688] = 0xFF;
+        imageBytesEdited = 0;
+        RadioImage m = doc;
+        MergeRadioFactoryData(m, halfFF);
+        EXPECT_EQ(m[7688], 0xFF);
+        EXPECT_EQ(from(m, 7678, 7685), R(8));
+    }
+    ResetProcessStateForTest();
+}
+
+TEST_F(DownloadTest, MergedFactoryDataReachesTheDocumentAndTheRadio) {
+    MakeDocument();
+    RadioImage radio = *radioImage;
+    SetRxSensitivityBase(radio, 0x5C);
+    SetRfFrequency(radio, 0x81);
+    SetMicSensitivity(radio, 0x44);
+    SetSerialNumber(radio, "7C123456");
+    radio[0] = 0x04;
+    radio[1] = 0x12;
+    SetPasswordEnabled(radio, GetPasswordEnabled(*radioImage) ^ 1u);
+    Cable(radio, 9600);
+
+    ASSERT_TRUE(DownloadJob(owner));
+
+    EXPECT_EQ(GetRxSensitivityBase(*radioImage), 0x5Cu);
+    EXPECT_EQ(GetRfFrequency(*radioImage), 0x81u);
+    EXPECT_EQ(GetMicSensitivity(*radioImage), 0x44u);
+    EXPECT_EQ(GetSerialNumber(*radioImage), "7C123456");
+    EXPECT_EQ(GetFirmwareVersion(*radioImage), 412u);
+    // The power-on password stays the document's.
+    EXPECT_NE(GetPasswordEnabled(*radioImage), GetPasswordEnabled(radio));
+    EXPECT_EQ(cable().radio().memory(), *radioImage);
+}
+
+TEST_F(DownloadTest, RefusedOrUnansweredWritesAreRepeatedAndCounted) {
+    MakeDocument();
+    const RadioImage document = *radioImage;
+    {  // a few refusals and silences: repeated, the download completes
+        SimulatedCable& c = Cable(FilledImage(0x77), 9600);
+        CopyBytes(c.radio().memory(), document, layout::kHardwareConfiguration);
+        SetFirmwareVersion(c.radio().memory(), 400);
+        c.radio().faults().refusedWrites = 6;
+        c.radio().faults().droppedReplies = 4;
+        c.radio().faults().period = 2;
+        ASSERT_TRUE(DownloadJob(owner));
+        EXPECT_EQ(c.radio().memory(), *radioImage);
+        EXPECT_EQ(c.radio().writesRefused(), 6);
+        EXPECT_EQ(messages.last(), "Download is completed");
+    }
+    {  // 21 refusals in a row: the download stops, no false "completed"
+        messages.Clear();
+        RadioImage radio = document;
+        radio[100] ^= 0xFF;
+        SimulatedCable& c = Cable(radio, 9600);
+        owner.onReport = [&](unsigned message, unsigned) {
+            if (message == WM_XFER_STATUS) c.radio().faults().refusedWrites = 21;
+        };
+        EXPECT_FALSE(DownloadJob(owner));
+        ASSERT_EQ(messages.count(), 1u);
+        EXPECT_EQ(messages.last(), "Download Error!");
+        EXPECT_EQ(c.radio().writesRefused(), 21);
+        EXPECT_TRUE(c.radio().blocksWritten().empty());
+        owner.onReport = nullptr;
+    }
+    {  // a radio that falls silent while being written: stops after 21 tries
+        messages.Clear();
+        RadioImage radio = document;
+        radio[100] ^= 0xFF;
+        SimulatedCable& c = Cable(radio, 9600);
+        c.radio().faults().silenceAfter = 62;  // the whole read pass, then nothing
+        EXPECT_FALSE(DownloadJob(owner));
+        ASSERT_EQ(messages.count(), 1u);
+        EXPECT_EQ(messages.last(), "Download Error!");
+    }
+}
+
+TEST_F(DownloadTest, AnEchoedAckIsNotTakenForTheRadiosAnswer) {
+    // A block of ACK bytes written to a radio that does not answer: the echo
+    // of the data must not count as the radio's ACK.
+    MakeDocument();
+    SimulatedCable& c = Cable(*radioImage, 9600);
+    c.radio().faults().silenceAfter = 0;
+    ASSERT_TRUE(CurrentPort().OpenPort(9600));
+    const std::vector<std::uint8_t> acks(128, 0x06);
+    EXPECT_EQ(SendBlock(5, acks.data()), 2);
+}
+
+TEST_F(DownloadTest, ProductionModeStaysOpenForTheNextRadio) {
+    productionMode = true;
+    MakeDocument();
+    Cable(*radioImage, 9600);
+    ASSERT_TRUE(DownloadJob(owner));
+    EXPECT_EQ(owner.Count(WM_XFER_REPEAT_READY), 1);
+    EXPECT_EQ(owner.Count(WM_XFER_DONE), 0);
+    EXPECT_EQ(messages.last(), "Download is completed");
+}
+
+TEST_F(DownloadTest, ChangedBlocksOfAlignmentGoAgainstTheReferenceImage) {
+    MakeDocument();
+    referenceImage = std::make_unique<RadioImage>(*radioImage);
+    SimulatedCable& c = Cable(*radioImage, 9600);
+    SetRfFrequency(*radioImage, GetRfFrequency(*radioImage) ^ 0x10);  // block 60
+    (*radioImage)[128 * 7] ^= 0x01;
+
+    ASSERT_TRUE(DownloadChangesJob(owner));
+
+    EXPECT_EQ(c.radio().blocksWritten(), (std::vector<int>{7, 60}));
+    EXPECT_EQ(owner.Values(WM_XFER_RANGE), std::vector<unsigned>{7812});
+    EXPECT_EQ(owner.Values(WM_XFER_POS).back(), 7812u);
+    EXPECT_EQ(c.radio().memory(), *radioImage);
+}
+
+TEST_F(DownloadTest, CancelBeforeWritingLeavesTheRadioUntouched) {
+    MakeDocument();
+    RadioImage radio = *radioImage;
+    radio[200] ^= 0xFF;
+    SimulatedCable& c = Cable(radio, 9600);
+    bool pleaseWaitTwice = false;
+    int statusCount = 0;
+    owner.onReport = [&](unsigned message, unsigned) {
+        if (message == WM_XFER_STATUS && ++statusCount == 2) pleaseWaitTwice = true;
+    };
+    owner.cancelWhen = [&] { return pleaseWaitTwice; };
+    EXPECT_FALSE(DownloadJob(owner));
+    EXPECT_TRUE(c.radio().blocksWritten().empty());
+    EXPECT_EQ(messages.count(), 0u);
+    EXPECT_EQ(owner.reports.back().message, WM_XFER_DONE);
+}
+
+}  // namespace
+}  // namespace kp07::test

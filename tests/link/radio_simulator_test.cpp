@@ -1,0 +1,142 @@
+// The simulated radio and the timed wire it sits on.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "link/radio_simulator.h"
+#include "support/test_support.h"
+
+namespace kp07 {
+namespace {
+
+std::vector<std::uint8_t> Bytes(const std::vector<RadioWire::Delivery>& d) {
+    std::vector<std::uint8_t> out;
+    for (const auto& x : d) {
+        if (x.kind == RadioWire::Delivery::Kind::kByte) out.push_back(x.value);
+    }
+    return out;
+}
+
+TEST(RadioWireTest, EchoAndReplyTakeTheirCharacterTimes) {
+    RadioImage memory = test::FilledImage(0x00);
+    memory[128] = 0xAB;  // block 1 starts with AB
+    RadioSimulator radio(memory);
+    radio.StartInCloneMode(9600);
+    RadioWire wire(radio, true);
+    EXPECT_EQ(RadioWire::CharacterUs(9600), 1146);  // 11 bits at 9600 baud
+    EXPECT_EQ(RadioWire::CharacterUs(19200), 573);
+
+    const std::uint8_t request[] = {0xF2, 0x02, 0x01, 0xF5};
+    wire.FromPc(request, 4, 0, 9600);
+    EXPECT_EQ(wire.PcDoneUs(), 4 * 1146);
+    const auto echo = wire.TakeDue(4 * 1146, 9600);
+    ASSERT_EQ(echo.size(), 4u);
+    EXPECT_EQ(echo[0].atUs, 1146);
+    EXPECT_EQ(Bytes(echo), std::vector<std::uint8_t>(request, request + 4));
+    // Reply: F2 81, 128 bytes, sum; one character after another.
+    EXPECT_EQ(wire.NextDeliveryUs(), 5 * 1146);
+    const auto reply = wire.TakeDue(1000000, 9600);
+    ASSERT_EQ(reply.size(), 131u);
+    EXPECT_EQ(reply.back().atUs, 135 * 1146);
+    EXPECT_EQ(reply[0].value, 0xF2);
+    EXPECT_EQ(reply[1].value, 0x81);
+    EXPECT_EQ(reply[2].value, 0xAB);
+    EXPECT_EQ(reply[130].value, std::uint8_t(0xF2 + 0x81 + 0xAB));
+
+    // The PC listening at another speed gets damaged characters.
+    wire.FromPc(request, 4, 2000000, 9600);
+    const auto garbled = wire.TakeDue(3000000, 19200);
+    EXPECT_EQ(garbled[4].kind, RadioWire::Delivery::Kind::kFramingError);
+}
+
+TEST(RadioSimulatorTest, WakeUpSpeedByteAndAlignmentCommands) {
+    RadioSimulator radio(test::FilledImage(0));
+    std::vector<RadioOutput> out;
+    auto send = [&](std::vector<std::uint8_t> bytes, std::uint32_t baud) {
+        out.clear();
+        for (std::uint8_t b : bytes) radio.Receive(b, baud, 0, out);
+        std::vector<std::uint8_t> reply;
+        for (const auto& o : out) reply.push_back(o.value);
+        return reply;
+    };
+    radio.StartIdle();
+    EXPECT_TRUE(send({0xF2, 0x02, 0x00, 0xF4}, 9600).empty());  // asleep
+
+    radio.PowerCycle(out);
+    ASSERT_EQ(out.size(), 1u);
+    EXPECT_EQ(out[0].value, 0x55);
+    EXPECT_EQ(out[0].baud, 9600u);
+    EXPECT_EQ(out[0].delayUs, 200000);
+    send({0x21}, 9600);  // "!": the link runs at 19200
+    EXPECT_EQ(radio.state(), RadioSimulator::State::kClone);
+    EXPECT_EQ(radio.baud(), 19200u);
+    EXPECT_TRUE(send({0xF2, 0x02, 0x00, 0xF4}, 9600).empty());  // wrong speed: noise
+    EXPECT_EQ(send({0xF2, 0x02, 0x00, 0xF4}, 19200).size(), 131u);
+    EXPECT_TRUE(send({0xF2, 0x02, 0x00, 0xF5}, 19200).empty());  // bad sum: ignored
+
+    // A raw 38h restarts the radio; 30h then starts alignment at 9600.
+    EXPECT_EQ(send({0x38}, 19200), std::vector<std::uint8_t>{0x55});
+    send({0x30}, 9600);
+    EXPECT_EQ(radio.state(), RadioSimulator::State::kAlignment);
+    EXPECT_EQ(send({0x30, 0x02, 0x05, 0x37}, 9600), std::vector<std::uint8_t>{0x06});
+    EXPECT_EQ(radio.lastAlignment(0x30), std::vector<std::uint8_t>{0x05});
+    // Status frame: 31 05, squelch and RSSI readings, sum.
+    EXPECT_EQ(send({0x31, 0x01, 0x32}, 9600),
+              (std::vector<std::uint8_t>{0x31, 0x05, 0x00, 0x28, 0x78, 0x00, 0xD6}));
+    EXPECT_EQ(send({0x36, 0x01, 0x37}, 9600), std::vector<std::uint8_t>{0x06});
+    EXPECT_TRUE(radio.transmitting());
+    EXPECT_EQ(send({0x33, 0x03, 0x80, 0x40, 0xF6}, 9600), std::vector<std::uint8_t>{0x06});
+    EXPECT_EQ(radio.lastAlignment(0x33), (std::vector<std::uint8_t>{0x80, 0x40}));
+    EXPECT_TRUE(send({0x32, 0x03, 0x10, 0x00, 0x45}, 9600).empty());  // wrong length
+    EXPECT_EQ(send({0x37, 0x01, 0x38}, 9600), std::vector<std::uint8_t>{0x06});
+    EXPECT_FALSE(radio.transmitting());
+    // 38h leaves alignment: the radio restarts and wakes up again.
+    EXPECT_EQ(send({0x38, 0x01, 0x39}, 9600), std::vector<std::uint8_t>{0x55});
+    send({0x20}, 9600);
+    EXPECT_EQ(radio.state(), RadioSimulator::State::kClone);
+    EXPECT_EQ(radio.baud(), 9600u);
+}
+
+TEST(RadioSimulatorTest, BlockWritesAreStoredOnlyWithTheRightSum) {
+    RadioSimulator radio(test::FilledImage(0));
+    radio.StartInCloneMode(9600);
+    std::vector<std::uint8_t> frame = {0xF3, 0x82, 0x3C};
+    for (int i = 0; i < 128; ++i) frame.push_back(std::uint8_t(i));
+    unsigned sum = 0;
+    for (std::uint8_t b : frame) sum += b;
+    std::vector<RadioOutput> out;
+    auto send = [&](std::uint8_t last) {
+        out.clear();
+        for (std::uint8_t b : frame) radio.Receive(b, 9600, 0, out);
+        radio.Receive(last, 9600, 0, out);
+        return out.size() == 1 ? out[0].value : 0;
+    };
+    EXPECT_EQ(send(std::uint8_t(sum + 1)), 0x15);  // NAK
+    EXPECT_TRUE(radio.blocksWritten().empty());
+    EXPECT_EQ(send(std::uint8_t(sum)), 0x06);
+    EXPECT_EQ(radio.blocksWritten(), std::vector<int>{60});
+    EXPECT_EQ(radio.memory()[60 * 128 + 127], 127);
+    EXPECT_TRUE(radio.TakeMemoryChanged());
+    EXPECT_FALSE(radio.TakeMemoryChanged());
+}
+
+TEST(RadioSimulatorTest, AnyBytesAtAnySpeedAreSurvived) {
+    std::mt19937 rng(7);
+    std::uniform_int_distribution<int> byte(0, 255);
+    RadioSimulator radio(test::RandomImage(rng));
+    RadioWire wire(radio, true);
+    radio.StartInCloneMode(9600);
+    std::int64_t t = 0;
+    for (int i = 0; i < 200000; ++i) {
+        const std::uint8_t b = std::uint8_t(byte(rng));
+        wire.FromPc(&b, 1, t, (i / 1000) % 2 ? 19200 : 9600);
+        if (i % 5000 == 0) wire.PowerCycle(t);
+        t += 700;
+        if (i % 100 == 0) wire.TakeDue(t, 9600);
+    }
+    wire.TakeDue(INT64_MAX - 1, 9600);
+    EXPECT_EQ(wire.NextDeliveryUs(), INT64_MAX);
+}
+
+}  // namespace
+}  // namespace kp07

@@ -1,0 +1,252 @@
+// Upload against the simulated radio on the in-process line (virtual time).
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+#include "image/accessors.h"
+#include "image/process_state.h"
+#include "link/link_state.h"
+#include "link/transfer_jobs.h"
+#include "link_fixture.h"
+#include "support/test_support.h"
+
+namespace kp07::test {
+namespace {
+
+using UploadTest = LinkTest;
+
+TEST_F(UploadTest, RadioAlreadyInCloneModeUploadsWithoutPrompt) {
+    const RadioImage memory = RadioMemory(rng);
+    Cable(memory, 9600);
+    currentFileName = "/data/old.K07";
+
+    ASSERT_TRUE(UploadJob(owner));
+
+    EXPECT_EQ(*radioImage, memory);
+    EXPECT_EQ(imageModified, 0);
+    EXPECT_EQ(currentFileName, "<none>");
+    EXPECT_EQ(uploadSucceeded, 1);
+    EXPECT_FALSE(owner.Posted(WM_XFER_STATUS, 122));  // no power-cycle prompt
+    EXPECT_TRUE(owner.Posted(WM_XFER_CAPTION, 90));
+    EXPECT_TRUE(owner.Posted(WM_XFER_STATUS, 95));
+    ASSERT_EQ(owner.Values(WM_XFER_RANGE), std::vector<unsigned>{7809});
+    // Link start 1, block loop 1, 61 blocks of 128: the bar ends full.
+    const std::vector<unsigned> pos = owner.Values(WM_XFER_POS);
+    ASSERT_EQ(pos.size(), 63u);
+    EXPECT_EQ(pos[0], 1u);
+    EXPECT_EQ(pos[1], 2u);
+    EXPECT_EQ(pos[2], 130u);
+    EXPECT_EQ(pos.back(), 7809u);
+    EXPECT_EQ(owner.reports.back().message, WM_XFER_DONE);
+    ASSERT_EQ(messages.count(), 1u);
+    EXPECT_EQ(messages.last(), "Upload is completed");
+    EXPECT_EQ(messages.shown()[0].icon, MsgIcon::kInformation);
+    // Block 0 was asked for twice: once to see whether the radio listens.
+    EXPECT_EQ(cable().radio().blocksRead(), 62);
+}
+
+TEST_F(UploadTest, PowerCycleWithStrayBytesAndBreakThenReopensEveryFiveReads) {
+    const RadioImage memory = RadioMemory(rng);
+    SimulatedCable& c = Cable(memory, 0);  // radio in normal operation
+    RadioFaults& faults = c.radio().faults();
+    faults.strayBytes = 7;  // more noise than one round of reads can take
+    faults.breakOnWake = true;
+    c.PowerCycleAt(4000);
+    c.At(8000, [&](std::int64_t) { faults.strayBytes = 2; });
+    c.PowerCycleAt(12000);
+    comSpeed = 1;  // link at 19200 after the wake-up at 9600
+
+    ASSERT_TRUE(UploadJob(owner));
+
+    EXPECT_EQ(*radioImage, memory);
+    EXPECT_TRUE(owner.Posted(WM_XFER_STATUS, 122));
+    EXPECT_EQ(c.radio().baud(), 19200u);
+    EXPECT_EQ(messages.count(), 1u);  // only "Upload is completed"
+    EXPECT_EQ(handshakePhase, 0);
+    // Opens while waiting for the wake-up byte: the first round of five
+    // empty reads takes 5 x 505 ms; the line is reopened after each round.
+    const std::vector<std::int64_t>& opens = c.openTimes();
+    ASSERT_GE(opens.size(), 6u);
+    const std::int64_t round = opens[3] - opens[2];
+    EXPECT_GE(round, 5 * 500);
+    EXPECT_LE(round, 5 * 505 + 300);
+}
+
+TEST_F(UploadTest, ReplySumErrorsAreRetriedUpToTwentyInTheWholeUpload) {
+    const RadioImage memory = RadioMemory(rng);
+    // Twenty wrong sums spread over the upload pass; the first request of the
+    // link start is answered correctly.
+    SimulatedCable& c = Cable(memory, 9600);
+    owner.onReport = [&](unsigned message, unsigned value) {
+        if (message == WM_XFER_STATUS && value == 95) {
+            c.radio().faults().wrongSums = 20;
+            c.radio().faults().period = 3;
+        }
+    };
+    ASSERT_TRUE(UploadJob(owner));
+    EXPECT_EQ(*radioImage, memory);
+    EXPECT_EQ(messages.last(), "Upload is completed");
+}
+
+TEST_F(UploadTest, TwentyFirstWrongSumEndsTheUploadAndLeavesTheDocument) {
+    const RadioImage memory = RadioMemory(rng);
+    SimulatedCable& c = Cable(memory, 9600);
+    owner.onReport = [&](unsigned message, unsigned value) {
+        if (message == WM_XFER_STATUS && value == 95) c.radio().faults().wrongSums = 1000;
+    };
+    *radioImage = FilledImage(0x5A);
+    imageModified = 1;
+    currentFileName = "/data/mine.K07";
+
+    EXPECT_FALSE(UploadJob(owner));
+
+    EXPECT_EQ(*radioImage, FilledImage(0x5A));
+    EXPECT_EQ(imageModified, 1);
+    EXPECT_EQ(currentFileName, "/data/mine.K07");
+    EXPECT_EQ(uploadSucceeded, 0);
+    ASSERT_EQ(messages.count(), 1u);
+    EXPECT_EQ(messages.last(), "Upload Error!");
+    EXPECT_EQ(messages.shown()[0].icon, MsgIcon::kStop);
+    // 1 answered request of the link start + 21 mismatched replies.
+    EXPECT_EQ(c.radio().blocksRead(), 22);
+    EXPECT_EQ(owner.reports.back().message, WM_XFER_DONE);
+}
+
+TEST_F(UploadTest, UnansweredRequestsAreRepeatedWithoutCounting) {
+    const RadioImage memory = RadioMemory(rng);
+    SimulatedCable& c = Cable(memory, 9600);
+    owner.onReport = [&](unsigned message, unsigned value) {
+        if (message == WM_XFER_STATUS && value == 95) c.radio().faults().droppedReplies = 30;
+    };
+    ASSERT_TRUE(UploadJob(owner));
+    EXPECT_EQ(*radioImage, memory);
+}
+
+TEST_F(UploadTest, FirmwareBelowFourHundredEndsTheUpload) {
+    RadioImage old = RadioMemory(rng);
+    old[0] = 0x03;  // version 3.99
+    old[1] = 0x99;
+    Cable(old, 9600);
+    *radioImage = FilledImage(0x11);
+    EXPECT_FALSE(UploadJob(owner));
+    EXPECT_EQ(*radioImage, FilledImage(0x11));
+    ASSERT_EQ(messages.count(), 1u);
+    EXPECT_EQ(messages.last(), "Update the firmware Ver.4.00 or later.");
+    EXPECT_EQ(messages.shown()[0].icon, MsgIcon::kStop);
+    EXPECT_EQ(uploadSucceeded, 0);
+}
+
+TEST_F(UploadTest, FirmwareFourHundredPasses) {
+    RadioImage current = RadioMemory(rng);
+    current[0] = 0x04;
+    current[1] = 0x00;
+    Cable(current, 9600);
+    EXPECT_TRUE(UploadJob(owner));
+    EXPECT_EQ(*radioImage, current);
+}
+
+TEST_F(UploadTest, UnsavedChangesAreKeptWhenTheUserSaysNo) {
+    const RadioImage memory = RadioMemory(rng);
+    Cable(memory, 9600);
+    *radioImage = FilledImage(0x22);
+    imageModified = 1;
+    messages.Answer(MsgResult::kNo);
+    EXPECT_FALSE(UploadJob(owner));
+    EXPECT_EQ(messages.last(), "Overwrite original data");
+    EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::kYesNo);
+    EXPECT_EQ(*radioImage, FilledImage(0x22));
+    EXPECT_EQ(imageModified, 1);
+    EXPECT_EQ(uploadSucceeded, 0);
+
+    messages.Clear();
+    messages.Answer(MsgResult::kYes);
+    EXPECT_TRUE(UploadJob(owner));
+    EXPECT_EQ(*radioImage, memory);
+    EXPECT_EQ(imageModified, 0);
+}
+
+TEST_F(UploadTest, UploadIntoTheReferenceImageFillsBoth) {
+    const RadioImage memory = RadioMemory(rng);
+    Cable(memory, 9600);
+    EXPECT_TRUE(UploadReferenceJob(owner));
+    ASSERT_TRUE(referenceImage);
+    EXPECT_EQ(*referenceImage, memory);
+    EXPECT_EQ(*radioImage, memory);
+    EXPECT_EQ(uploadSucceeded, 1);
+}
+
+TEST_F(UploadTest, CancelDuringThePromptEndsWithinHalfASecond) {
+    const RadioImage memory = RadioMemory(rng);
+    // Cancels at different points of the wait: inside a read, right at a
+    // reopen, late in a round of reads.
+    for (std::int64_t cancelAtMs : {1200, 3400, 3730, 6000, 8812}) {
+        SCOPED_TRACE(cancelAtMs);
+        RecordingOwner o;
+        SimulatedCable& c = Cable(memory, 0);
+        const std::int64_t start = c.NowMs();
+        bool cancelled = false;
+        o.cancelWhen = [&] {
+            if (cancelled || c.NowMs() - start < cancelAtMs) return false;
+            cancelled = true;  // remove-on-peek: seen once
+            return true;
+        };
+        *radioImage = FilledImage(0x33);
+        EXPECT_FALSE(UploadJob(o));
+        EXPECT_TRUE(o.Posted(WM_XFER_STATUS, 122));
+        EXPECT_LE(c.NowMs() - start - cancelAtMs, 510);
+        EXPECT_EQ(o.reports.back().message, WM_XFER_DONE);
+        EXPECT_EQ(*radioImage, FilledImage(0x33));
+        EXPECT_EQ(handshakePhase, 0);
+    }
+    EXPECT_EQ(messages.count(), 0u);  // a cancel shows nothing
+}
+
+TEST_F(UploadTest, SpeedReplyWithoutEchoNamesThePortOfTheLead) {
+    comPort = 12;
+    const RadioImage memory = RadioMemory(rng);
+    SimulatedCable& c = Cable(memory, 0);
+    c.PowerCycleAt(1000);
+    // The lead comes loose just before the wake-up byte (200 ms after power-on).
+    c.At(1100, [&](std::int64_t) { c.wire().SetEcho(false); });
+    EXPECT_FALSE(UploadJob(owner));
+    ASSERT_EQ(messages.count(), 1u);
+    EXPECT_EQ(messages.last(), "Check that lead is connected to COM 12");
+    EXPECT_EQ(messages.shown()[0].icon, MsgIcon::kStop);
+}
+
+TEST_F(UploadTest, BreakWhileAnsweringTheWakeUpWaitsForTheRadioAgain) {
+    const RadioImage memory = RadioMemory(rng);
+    SimulatedCable& c = Cable(memory, 0);
+    c.PowerCycleAt(1000);
+    // The radio drops power again while the PC answers: no echo, a BREAK.
+    c.At(1100, [&](std::int64_t) { c.wire().SetEcho(false); });
+    c.BreakAt(1400);
+    c.At(3000, [&](std::int64_t) { c.wire().SetEcho(true); });
+    c.PowerCycleAt(6000);
+    EXPECT_TRUE(UploadJob(owner));
+    EXPECT_EQ(*radioImage, memory);
+    EXPECT_EQ(messages.last(), "Upload is completed");
+}
+
+TEST_F(UploadTest, PortThatWillNotOpenIsReported) {
+    const RadioImage memory = RadioMemory(rng);
+    SimulatedCable& c = Cable(memory, 9600);
+    c.SetOpenError(ENOENT);
+    EXPECT_FALSE(UploadJob(owner));
+    EXPECT_EQ(messages.last(), "Problem with COM port");
+    EXPECT_EQ(messages.shown()[0].icon, MsgIcon::kStop);
+    EXPECT_EQ(owner.reports.back().message, WM_XFER_DONE);
+
+    // Refused for lack of rights: the message names the device and the group.
+    messages.Clear();
+    SetPortDevice(1, "/dev/ttyUSB0");
+    c.SetOpenError(EACCES);
+    EXPECT_FALSE(UploadJob(owner));
+    ASSERT_EQ(messages.count(), 1u);
+    EXPECT_NE(messages.last().find("/dev/ttyUSB0"), std::string::npos);
+    EXPECT_NE(messages.last().find("\"dialout\""), std::string::npos);
+    EXPECT_EQ(messages.last().rfind("Problem with COM port", 0), 0u);
+}
+
+}  // namespace
+}  // namespace kp07::test
