@@ -50,7 +50,8 @@ class DtmfParams {
     // Writes every field of the block.
     void Store(RadioImage& image) const;
     // Writes everything except the 2-tone common settings (the auto reset
-    // time and beep and bytes 7571-7573); used while the radio runs 5-tone,
+    // time and beep, group calls, page pair, complement, duty and call
+    // beep); used while the radio runs 5-tone,
     // when those bits belong to the 5-tone general settings.
     void StoreExceptTwoToneCommon(RadioImage& image) const;
 

@@ -29,103 +29,51 @@ using test::RandomImage;
 // Bits by byte offset.
 using Footprint = std::map<int, unsigned>;
 
-void Add(Footprint& fp, int first, int last, unsigned mask = 0xFF) {
-    for (int i = first; i <= last; ++i) fp[i] |= mask;
+struct ByteRange {
+    int first, last;
+    unsigned mask;
+};
+
+// The ranges, repeated `count` times `stride` bytes apart.
+Footprint Make(std::initializer_list<ByteRange> ranges, int count = 1, int stride = 0) {
+    Footprint fp;
+    for (int r = 0; r < count; ++r) {
+        for (const ByteRange& b : ranges) {
+            for (int i = b.first; i <= b.last; ++i) fp[i + r * stride] |= b.mask;
+        }
+    }
+    return fp;
+}
+Footprint Join(Footprint a, const Footprint& b) {
+    for (const auto& [offset, mask] : b) a[offset] |= mask;
+    return a;
 }
 
-// The bytes and bits each block owns, written out from the memory map.
-Footprint DtmfWithoutTwoToneCommon() {
-    Footprint fp;
-    Add(fp, 2, 2, 0xF8);      // pause code
-    Add(fp, 8, 8, 0x1F);      // ANI transmit, delay, speed
-    Add(fp, 9, 88);           // ten speed-dial code blocks
-    Add(fp, 128, 128, 0xE0);  // pause time
-    Add(fp, 7574, 7613);      // pair table
-    Add(fp, 7630, 7645);      // ANI and emergency codes
-    return fp;
-}
-Footprint DtmfWhole() {
-    Footprint fp = DtmfWithoutTwoToneCommon();
-    Add(fp, 5, 5, 0x0F);  // auto reset time
-    Add(fp, 7, 7, 0x02);  // auto reset beep
-    Add(fp, 7571, 7571);
-    Add(fp, 7572, 7572, 0xFC);  // b0-1 belong to no field
-    Add(fp, 7573, 7573);
-    return fp;
-}
-// DTMF code blocks keep the bytes past their last digit.
-Footprint DtmfCodeTails() {
-    Footprint fp;
-    for (int k = 0; k < 10; ++k) Add(fp, 9 + 8 * k + 1, 9 + 8 * k + 7);
-    Add(fp, 7631, 7637);
-    Add(fp, 7639, 7645);
-    return fp;
-}
-Footprint Paging() {
-    Footprint fp;
-    Add(fp, 7646, 7646);
-    for (int i = 0; i < 10; ++i) {
-        Add(fp, 7647 + 2 * i, 7647 + 2 * i, 0xCF);  // b4-5 belong to no field
-        Add(fp, 7648 + 2 * i, 7648 + 2 * i);
-    }
-    return fp;
-}
-Footprint TwoToneEncodeRecord() {
-    Footprint fp;
-    Add(fp, 7568, 7568, 0xCF);
-    Add(fp, 7569, 7570);
-    return fp;
-}
-Footprint TwoToneSystemBytes() {
-    Footprint fp;
-    Add(fp, 7614, 7629, 0xFE);  // b0 (ANI) is not the table's
-    return fp;
-}
-Footprint FiveToneGeneralBytes() {
-    Footprint fp;
-    Add(fp, 6697, 6711);
-    Add(fp, 5, 5, 0x0F);
-    Add(fp, 7, 7, 0x02);
-    return fp;
-}
-Footprint Span(int first, int last) {
-    Footprint fp;
-    Add(fp, first, last);
-    return fp;
-}
-Footprint SystemTable() {
-    Footprint fp;
-    for (int s = 0; s < 32; ++s) {
-        const int base = 6766 + 6 * s;
-        Add(fp, base, base + 3);
-        Add(fp, base + 4, base + 4, 0xE0);  // b0-4 belong to no field
-        Add(fp, base + 5, base + 5);
-    }
-    return fp;
-}
-Footprint DecodeTable() {
-    Footprint fp;
-    for (int e = 0; e < 8; ++e) {
-        const int base = 6958 + 15 * e;
-        Add(fp, base, base + 6);
-        Add(fp, base + 7, base + 14, 0x3F);  // tag characters; the top bits are kept
-    }
-    Add(fp, 7078, 7078, 0x7F);  // the group entry has no transpond code: b7 is no field
-    Add(fp, 7079, 7079);
-    Add(fp, 7080, 7087, 0x3F);
-    return fp;
-}
-Footprint EncodeTable() {
-    Footprint fp;
-    for (int e = 0; e < 32; ++e) {
-        const int base = 7088 + 15 * e;  // byte 0 of a record belongs to no field
-        Add(fp, base + 1, base + 4);
-        Add(fp, base + 5, base + 5, 0xFA);
-        Add(fp, base + 6, base + 6);
-        Add(fp, base + 7, base + 14, 0x3F);
-    }
-    return fp;
-}
+// The bytes and bits each block owns, written out from the memory map. Bits
+// left out belong to no field or to another block.
+const Footprint kDtmfWithoutTwoToneCommon = Make({{2, 2, 0xF8},        // pause code
+                                                  {8, 8, 0x1F},        // ANI transmit, delay, speed
+                                                  {9, 88, 0xFF},       // speed dial
+                                                  {128, 128, 0xE0},    // pause time
+                                                  {7574, 7613, 0xFF},  // pair table
+                                                  {7630, 7645, 0xFF}});  // ANI, emergency
+const Footprint kDtmfWhole = Join(
+    kDtmfWithoutTwoToneCommon,
+    Make({{5, 5, 0x0F}, {7, 7, 0x02}, {7571, 7571, 0xFF}, {7572, 7572, 0xFC}, {7573, 7573, 0xFF}}));
+// A DTMF code block keeps the bytes past its last digit.
+const Footprint kDtmfCodeTails =
+    Join(Make({{10, 16, 0xFF}}, 10, 8), Make({{7631, 7637, 0xFF}, {7639, 7645, 0xFF}}));
+const Footprint kPaging =
+    Join(Make({{7646, 7646, 0xFF}}), Make({{7647, 7647, 0xCF}, {7648, 7648, 0xFF}}, 10, 2));
+const Footprint kTwoToneEncode = Make({{7568, 7568, 0xCF}, {7569, 7570, 0xFF}});
+const Footprint kTwoToneSystems = Make({{7614, 7629, 0xFE}});  // b0 (ANI) is not the table's
+const Footprint kFiveToneGeneral = Make({{6697, 6711, 0xFF}, {5, 5, 0x0F}, {7, 7, 0x02}});
+const Footprint kSystems =
+    Make({{6766, 6769, 0xFF}, {6770, 6770, 0xE0}, {6771, 6771, 0xFF}}, 32, 6);
+const Footprint kDecode = Join(Make({{6958, 6964, 0xFF}, {6965, 6972, 0x3F}}, 8, 15),
+                               Make({{7078, 7078, 0x7F}, {7079, 7079, 0xFF}, {7080, 7087, 0x3F}}));
+const Footprint kEncode =
+    Make({{7089, 7092, 0xFF}, {7093, 7093, 0xFA}, {7094, 7094, 0xFF}, {7095, 7102, 0x3F}}, 32, 15);
 
 struct BlockCase {
     std::string name;
@@ -153,19 +101,20 @@ BlockCase Case(const std::string& name, Footprint fp, Footprint mayKeep = {}) {
 
 std::vector<BlockCase> Blocks() {
     std::vector<BlockCase> cases = {
-        Case<DtmfParams>("DtmfParams", DtmfWhole(), DtmfCodeTails()),
-        Case<PagingParams>("PagingParams", Paging()),
-        Case<TwoToneGeneral>("TwoToneGeneral", TwoToneEncodeRecord()),
-        Case<TwoToneSystems>("TwoToneSystems", TwoToneSystemBytes()),
-        Case<FiveToneGeneral>("FiveToneGeneral", FiveToneGeneralBytes()),
-        Case<FiveToneFormat>("FiveToneFormat", Span(6712, 6735)),
-        Case<FiveToneUserTones>("FiveToneUserTones", Span(6736, 6765)),
-        Case<FiveToneSystems>("FiveToneSystems", SystemTable()),
-        Case<FiveToneDecode>("FiveToneDecode", DecodeTable()),
-        Case<FiveToneEncode>("FiveToneEncode", EncodeTable()),
+        Case<DtmfParams>("DtmfParams", kDtmfWhole, kDtmfCodeTails),
+        Case<PagingParams>("PagingParams", kPaging),
+        Case<TwoToneGeneral>("TwoToneGeneral", kTwoToneEncode),
+        Case<TwoToneSystems>("TwoToneSystems", kTwoToneSystems),
+        Case<FiveToneGeneral>("FiveToneGeneral", kFiveToneGeneral),
+        Case<FiveToneFormat>("FiveToneFormat", Make({{6712, 6735, 0xFF}})),
+        Case<FiveToneUserTones>("FiveToneUserTones", Make({{6736, 6765, 0xFF}})),
+        Case<FiveToneSystems>("FiveToneSystems", kSystems),
+        Case<FiveToneDecode>("FiveToneDecode", kDecode),
+        Case<FiveToneEncode>("FiveToneEncode", kEncode),
     };
-    BlockCase except{"DtmfParams::StoreExceptTwoToneCommon", DtmfWithoutTwoToneCommon(),
-                     DtmfCodeTails(),
+    // The 5-tone form leaves the 2-tone common settings alone.
+    BlockCase except{"DtmfParams::StoreExceptTwoToneCommon", kDtmfWithoutTwoToneCommon,
+                     kDtmfCodeTails,
                      [](const RadioImage& from, RadioImage& into) {
                          DtmfParams b;
                          b.Load(from);
@@ -437,7 +386,7 @@ TEST(SignalingBlocks, EveryFieldHasItsOwnBits) {
     }
 }
 
-TEST(SignalingBlocks, DtmfCodesPauseCodeAndTheTwoStoreForms) {
+TEST(SignalingBlocks, DtmfCodesAndPauseCode) {
     RadioImage im = FilledImage(0xAA);
     DtmfParams dtmf;
     dtmf.Load(im);
@@ -484,21 +433,6 @@ TEST(SignalingBlocks, DtmfCodesPauseCodeAndTheTwoStoreForms) {
     RadioImage stored = ff;
     full.Store(stored);
     EXPECT_EQ(stored, ff);
-
-    // In a 5-tone image the 2-tone common settings are not written.
-    RadioImage fiveTone = FilledImage(0x00);
-    DtmfParams twoTone;
-    twoTone.SetDefaults();
-    twoTone.twoTone.autoResetBeep = 1;
-    twoTone.StoreExceptTwoToneCommon(fiveTone);
-    EXPECT_EQ(fiveTone[5], 0x00);
-    EXPECT_EQ(fiveTone[7], 0x00);
-    ExpectBytes(fiveTone, 7571, {0, 0, 0});
-    ExpectBytes(fiveTone, 7574, {0x0B, 0x45});  // the pair table is
-    twoTone.Store(fiveTone);
-    EXPECT_EQ(fiveTone[5], 0x03);
-    EXPECT_EQ(fiveTone[7], 0x02);
-    ExpectBytes(fiveTone, 7571, {0x02, 0x00, 10});
 }
 
 TEST(SignalingBlocks, PairGroupsAreWorkedOutOnLoad) {
