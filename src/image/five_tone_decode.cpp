@@ -4,6 +4,7 @@
 
 namespace kp07 {
 namespace {
+constexpr unsigned kMaxTranspondCode = 32;
 constexpr const char* kDefaultNumber = "12345";
 constexpr const char* kGroupTag = "  GROUP ";
 }  // namespace
@@ -29,7 +30,10 @@ void FiveToneDecode::Load(const RadioImage& image) {
         if (e < kFiveToneDecodeCount) {
             const auto record = FiveToneDecodeAt(image, e);
             entry.number = GetDecodeNumber(record);
+            // Disable or one of the 32 codes; anything else only a damaged
+            // image holds, and it would drift on every save.
             entry.transpondCode = GetDecodeTranspondCode(record);
+            if (entry.transpondCode > kMaxTranspondCode) entry.transpondCode = 0;
         } else {
             entry.number.clear();
             entry.transpondCode = 0;

@@ -478,7 +478,7 @@ TEST(SignalingBlocks, TwoToneSystemBitsAndTheSignalingChangeClear) {
 
 TEST(SignalingBlocks, DecodeTranspondCodesAndTheGroupEntry) {
     std::mt19937 rng(5);
-    for (unsigned code = 0; code <= 33; ++code) {
+    for (unsigned code = 0; code <= 32; ++code) {
         RadioImage im = RandomImage(rng);
         FiveToneDecode decode;
         decode.Load(im);
@@ -488,6 +488,14 @@ TEST(SignalingBlocks, DecodeTranspondCodesAndTheGroupEntry) {
         back.Load(im);
         EXPECT_EQ(back.entries[3].transpondCode, code);
     }
+    // A stored selector beyond the 32 codes reads as Disable.
+    RadioImage junk = FilledImage(0);
+    junk[6958] = 0xA2;
+    junk[6963] = 0x80;
+    FiveToneDecode fromJunk;
+    fromJunk.Load(junk);
+    EXPECT_EQ(fromJunk.entries[0].transpondCode, 0u);
+
     RadioImage im = FilledImage(0);
     FiveToneDecode decode;
     decode.Load(im);
