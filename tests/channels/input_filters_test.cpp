@@ -1,4 +1,4 @@
-#include "params/input_filters.h"
+#include "channels/input_filters.h"
 
 #include <gtest/gtest.h>
 
