@@ -656,7 +656,7 @@ void FlexGrid::keyPressEvent(QKeyEvent* event) {
             navigation = false;
     }
     const QString text = event->text();
-    if (!text.isEmpty()) emit keyPressed(text.at(0).unicode());
+    if (!text.isEmpty()) emit keyPressed(text.at(0).unicode(), event->modifiers());
     // Enter, Escape and the rest go on to the window that holds the grid.
     if (navigation) {
         event->accept();

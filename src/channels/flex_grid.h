@@ -131,7 +131,7 @@ class FlexGrid : public QAbstractScrollArea {
 
   signals:
     void keyDown(int key, Qt::KeyboardModifiers modifiers);
-    void keyPressed(int character);
+    void keyPressed(int character, Qt::KeyboardModifiers modifiers);
     void doubleClicked();
     void scrolled();
     void rowColChanged();

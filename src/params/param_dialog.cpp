@@ -13,6 +13,7 @@ namespace kp07 {
 namespace {
 
 const char kControlIdProperty[] = "kp07ControlId";
+const char kHelpOnFocusProperty[] = "kp07HelpOnFocus";
 
 std::function<void(int)>& HelpHook() {
     static std::function<void(int)> hook;
@@ -80,9 +81,10 @@ QString CParamDialog::keyHint() const {
     return keyPane_->text();
 }
 
-void CParamDialog::RegisterControl(QWidget* control, int id) {
+void CParamDialog::RegisterControl(QWidget* control, int id, bool helpOnFocus) {
     if (!control) return;
     control->setProperty(kControlIdProperty, id);
+    control->setProperty(kHelpOnFocusProperty, helpOnFocus);
     controls_[id] = control;
     control->installEventFilter(this);
 }
@@ -143,7 +145,7 @@ void CParamDialog::SetHelpHook(std::function<void(int)> hook) {
 bool CParamDialog::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget) {
-        if (event->type() == QEvent::FocusIn) {
+        if (event->type() == QEvent::FocusIn && widget->property(kHelpOnFocusProperty).toBool()) {
             ShowHelpLine(ControlId(widget));
         } else if (event->type() == QEvent::KeyPress &&
                    static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {

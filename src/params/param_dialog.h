@@ -42,9 +42,10 @@ class CParamDialog : public QDialog {
     QString keyHint() const;
     QStatusBar* statusBar() const { return statusBar_; }
 
-    // Gives `control` its id: focus on it shows its help line, F1 on it asks
-    // for its help topic.
-    void RegisterControl(QWidget* control, int id);
+    // Gives `control` its id: focus on it shows its help line (unless
+    // `helpOnFocus` is false: a grid shows the line of its column instead),
+    // F1 on it asks for its help topic.
+    void RegisterControl(QWidget* control, int id, bool helpOnFocus = true);
     QWidget* Control(int id) const;
     static int ControlId(const QWidget* control);
 
