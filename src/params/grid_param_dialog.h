@@ -36,8 +36,8 @@ class CGridParamDialog : public CParamDialog {
         QString heading0;
         QString heading1;
         ColumnKind kind = ColumnKind::kList;
-        int editMode = -1;    // cell editor mode of a text column
-        int editLength = 0;   // its length limit
+        int editMode = -1;          // cell editor mode of a text column
+        int editLength = 0;         // its length limit
         bool opensChooser = false;  // Space and double click stop here
     };
 

@@ -46,7 +46,14 @@ CParamDialog::CParamDialog(int templateId, QWidget* parent)
     ShowHelpLine(kHelpLineBlankId);
 }
 
-CParamDialog::~CParamDialog() = default;
+CParamDialog::~CParamDialog() {
+    // The controls die after this body, in the base widget's destructor, and
+    // the focus leaving them then must not reach the dialog any more.
+    for (const auto& entry : controls_) {
+        entry.second->removeEventFilter(this);
+        disconnect(entry.second, nullptr, this, nullptr);
+    }
+}
 
 int CParamDialog::ShowHelpLine(int id) {
     const int previous = currentHelpId_;
@@ -113,6 +120,8 @@ void CParamDialog::AddTextField(CFilterEdit* field, int id, std::function<void()
 bool CParamDialog::CommitTextField(CFilterEdit* field) {
     const auto it = textFields_.find(field);
     if (it == textFields_.end() || !field->committed()) return false;
+    // A dialog that is closing (Escape, Cancel) takes no more values.
+    if (!isVisible()) return false;
     field->SetCommitted(false);
     if (it->second) it->second();
     return true;

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -27,12 +28,20 @@ std::string PrepareRuntimeDir() {
     return pattern;
 }
 
+// The offscreen platform reports every window it cannot size to its hints;
+// that says nothing about the program.
+void QuietMessages(QtMsgType, const QMessageLogContext&, const QString& message) {
+    if (message.contains(QLatin1String("propagateSizeHints"))) return;
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (!getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     const std::string ownRuntimeDir = PrepareRuntimeDir();
     ::testing::InitGoogleTest(&argc, argv);
+    qInstallMessageHandler(QuietMessages);
     int result;
     {
         QApplication app(argc, argv);
