@@ -102,14 +102,16 @@ void FlexGrid::SetFixedCols(int n) {
 
 void FlexGrid::SetColWidth(int col, int twips) {
     if (col < 0 || col >= cols_) return;
-    columns_[std::size_t(col)].widthPx = std::max(0, twips) / kTwipsPerPixel;
+    Column& column = columns_[std::size_t(col)];
+    column.widthTwips = std::max(0, twips);
+    column.widthPx = column.widthTwips / kTwipsPerPixel;
     UpdateScrollBars();
     UpdateAll();
 }
 
 int FlexGrid::colWidth(int col) const {
     if (col < 0 || col >= cols_) return 0;
-    return columns_[std::size_t(col)].widthPx * kTwipsPerPixel;
+    return columns_[std::size_t(col)].widthTwips;
 }
 
 int FlexGrid::RowHeightPx() const {

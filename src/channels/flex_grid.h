@@ -156,6 +156,7 @@ class FlexGrid : public QAbstractScrollArea {
         signed char pictureAlign = kCenterCenter;
     };
     struct Column {
+        int widthTwips = 960;
         int widthPx = 64;
         int alignment = kGeneral;
         int fixedAlignment = -1;
