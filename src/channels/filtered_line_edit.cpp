@@ -54,7 +54,11 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const QString text = event->text();
-    const bool commandKey = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+    // Ctrl (with or without Shift) makes a command; any other combination
+    // that yields a character (AltGr is Ctrl+Alt on some systems) types it.
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const bool commandKey =
+        mods == Qt::ControlModifier || mods == (Qt::ControlModifier | Qt::ShiftModifier);
     if (text.isEmpty() || commandKey || text.at(0).unicode() < 0x20 ||
         text.at(0).unicode() == 0x7f) {
         QLineEdit::keyPressEvent(event);

@@ -22,10 +22,10 @@ struct CellEditFixture : ::testing::Test {
     }
     // Sends one key event carrying `text`, as a keyboard layout with that
     // character would.
-    QString TypedChar(int mode, QChar c) {
+    QString TypedChar(int mode, QChar c, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         edit->SetMode(mode);
         edit->clear();
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, mods, QString(c));
         QApplication::sendEvent(edit, &press);
         return edit->text();
     }
@@ -54,6 +54,9 @@ TEST_F(CellEditFixture, ModesFilterAndLettersShowUpperCase) {
     EXPECT_EQ(TypedChar(kCellToneDigit, QChar(0xC5)), QString(QChar(0xC5)));
     EXPECT_EQ(TypedChar(kCellToneDigit, QChar(0xC6)), "");  // 'F' | 0x80
     EXPECT_EQ(TypedChar(kCellHex, QChar(0xC1)), "");        // no masking for hex
+    // A character typed with AltGr is still a character and still tested.
+    EXPECT_EQ(TypedChar(kCellTag, QChar('!'), Qt::ControlModifier | Qt::AltModifier), "");
+    EXPECT_EQ(TypedChar(kCellTag, QChar('@'), Qt::ControlModifier | Qt::AltModifier), "@");
 }
 
 TEST_F(CellEditFixture, BackspaceWorksInEveryModeAndTheLimitHolds) {
