@@ -18,10 +18,12 @@ RadioImage RandomImage(std::mt19937& rng) {
 }  // namespace kp07::test
 
 #include "image/process_state.h"
+#include "resources/strings.h"
 
 namespace kp07 {
 void ResetProcessStateForTest() {
     ResetImageStateForTest();
     ResetModeStateForTest();
+    SetTestStringTable(nullptr);
 }
 }  // namespace kp07
