@@ -17,6 +17,7 @@ RadioImage RandomImage(std::mt19937& rng) {
 
 }  // namespace kp07::test
 
+#include "channels/visible_items.h"
 #include "image/process_state.h"
 #include "resources/strings.h"
 
@@ -25,5 +26,6 @@ void ResetProcessStateForTest() {
     ResetImageStateForTest();
     ResetModeStateForTest();
     SetTestStringTable(nullptr);
+    ResetVisibleItemsForTest();
 }
 }  // namespace kp07
