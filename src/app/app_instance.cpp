@@ -17,6 +17,7 @@
 #include "document/document.h"
 #include "image/process_state.h"
 #include "image/radio_image.h"
+#include "params/param_dialog.h"
 
 namespace kp07 {
 
@@ -111,6 +112,8 @@ bool Application::InitInstance(const QStringList& arguments) {
     doc_ = std::make_unique<CKP05Doc>();
     frame_ = std::make_unique<CMainFrame>(*doc_, *profile_);
     doc_->SetHost(frame_.get());
+    // F1 in any parameter dialog opens the help topic of the focused control.
+    CParamDialog::SetHelpHook([frame = frame_.get()](int topic) { frame->ShowHelp(topic); });
     auto* view = new PlaceholderView(frame_.get());
     frame_->SetView(view, view);
 
