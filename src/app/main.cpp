@@ -1,11 +1,21 @@
 #include <QApplication>
-#include <QMainWindow>
+#include <clocale>
+
+#include "app/app_instance.h"
+#include "app/help_window.h"
+#include "params/param_dialog.h"
+#include "resources/message_box_qt.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("KP07XT for KR-318"));
-    window.resize(835, 540);
-    window.show();
+    // Numbers are written and read with a decimal point whatever the
+    // desktop's language: the radio's values are not locale text.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setApplicationName(QStringLiteral("KP07XT"));
+
+    kp07::InstallQtMessageBackend();
+
+    kp07::Application instance;
+    if (!instance.InitInstance(QApplication::arguments().mid(1))) return 1;
     return app.exec();
 }

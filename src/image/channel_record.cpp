@@ -72,6 +72,9 @@ void ChannelRecord::Load(ConstChannelRecordView v, const HardwareParams& hw) {
     const bool upper = hw.IsUpperBand();
     rxMHz =
         ReadRxFrequency(v, rxStepFlag, hw.stepCode, upper, hw.firstIfMHz, int(hw.injectionSide));
+    // A count below the IF on an upper-injection unit gives no frequency at
+    // all (only a damaged image holds one): show it like an empty channel.
+    if (!(rxMHz > 0.0)) rxMHz = EmptyFrequencyMHz(upper);
     const TxFrequency tx = ReadTxFrequency(v, txStepFlag, hw.stepCode, upper, rxMHz,
                                            hw.LowerLimitMHz(), hw.UpperLimitMHz());
     txMHz = tx.mhz;

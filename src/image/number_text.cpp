@@ -40,4 +40,19 @@ double ClampDecimal(double value, double lo, double hi) {
     return value > hi ? hi : value;
 }
 
+std::string FormatDecimal(double value, int decimals, int width) {
+    char text[400];  // the widest double in fixed notation fits
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed,
+                                      decimals < 0 ? 0 : decimals);
+    std::string out = result.ec == std::errc() ? std::string(text, result.ptr) : std::string("0");
+    const std::size_t pad = std::size_t(width < 0 ? -static_cast<long long>(width) : width);
+    if (out.size() < pad) {
+        if (width < 0)
+            out.append(pad - out.size(), ' ');
+        else
+            out.insert(0, pad - out.size(), ' ');
+    }
+    return out;
+}
+
 }  // namespace kp07

@@ -17,4 +17,10 @@ long ClampWhole(double value, long lo, long hi);
 // The number held to [lo, hi] (a non-number gives lo).
 double ClampDecimal(double value, double lo, double hi);
 
+// The number with `decimals` places ("%.*f"), right-aligned to `width`
+// characters (left-aligned for a negative width), always with a decimal
+// point: a text shown in a field is read back by ParseDecimal, whatever the
+// user's locale.
+std::string FormatDecimal(double value, int decimals, int width = 0);
+
 }  // namespace kp07

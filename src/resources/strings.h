@@ -28,4 +28,8 @@ extern const StringTable kParamStrings;
 extern const StringTable kAlignmentStrings;
 extern const StringTable kAppStrings;
 
+// An extra table searched before all others, for tests that need texts of
+// their own (nullptr removes it). Returns the previous one.
+const StringTable* SetTestStringTable(const StringTable* table);
+
 }  // namespace kp07

@@ -4,7 +4,10 @@
 namespace kp07 {
 namespace {
 const StringEntry kEntries[] = {
-    {0, ""},  // placeholder: no entries yet
+    // The help line of the parameter dialogs: its empty start, and the key
+    // indicator pane's own text.
+    {121, " "},
+    {59143, "[ Key Operation ]"},
 };
 }  // namespace
 

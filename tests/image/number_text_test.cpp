@@ -31,5 +31,14 @@ TEST(NumberText, Clamps) {
     EXPECT_EQ(ClampDecimal(-1.0, 0.0, 25.5), 0.0);
 }
 
+TEST(NumberText, FormatsWithAPointWhateverTheLocale) {
+    EXPECT_EQ(FormatDecimal(288.5, 1, 6), " 288.5");
+    EXPECT_EQ(FormatDecimal(3000.0, 1, 6), "3000.0");
+    EXPECT_EQ(FormatDecimal(637.5, 1, 4), "637.5");  // wider than asked: never cut
+    EXPECT_EQ(FormatDecimal(-99.9, 1, -7), "-99.9  ");
+    EXPECT_EQ(FormatDecimal(1.26, 1), "1.3");
+    EXPECT_EQ(FormatDecimal(0.0, 1, 3), "0.0");
+}
+
 }  // namespace
 }  // namespace kp07

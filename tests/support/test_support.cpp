@@ -17,13 +17,17 @@ RadioImage RandomImage(std::mt19937& rng) {
 
 }  // namespace kp07::test
 
+#include "channels/visible_items.h"
 #include "image/process_state.h"
 #include "link/link_state.h"
+#include "resources/strings.h"
 
 namespace kp07 {
 void ResetProcessStateForTest() {
     ResetImageStateForTest();
     ResetModeStateForTest();
+    SetTestStringTable(nullptr);
+    ResetVisibleItemsForTest();
     ResetLinkStateForTest();
 }
 }  // namespace kp07

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Measures the grid: rewriting and painting a full channel group of 128 rows
+# by 24 columns (the channel view's worst case; the target is well under 30 ms).
+# Uses the plain build (scripts/build.sh).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/build.sh >/dev/null
+QT_QPA_PLATFORM=offscreen build/tests/test_channels_gui \
+  --gtest_also_run_disabled_tests --gtest_filter='GridBench.*' 2>&1 | grep -E '^grid|FAILED|OK'

@@ -1,0 +1,126 @@
+#include "app/app_profile.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSettings>
+
+#include "channels/visible_items.h"
+#include "link/link_state.h"
+
+namespace kp07 {
+namespace {
+
+const char* const kInitialize = "Initialize";
+const char* const kItems = "ITEM";
+const char* const kRecent = "Recent File List";
+const char* const kPorts = "Ports";
+constexpr int kRecentCount = 4;
+constexpr int kDefaultWidth = 835;
+constexpr int kDefaultHeight = 540;
+
+QString Key(const char* section, const QString& key) {
+    return QString(section) + "/" + key;
+}
+
+int ReadInt(QSettings& s, const char* section, const QString& key, int fallback) {
+    bool ok = false;
+    const int value = s.value(Key(section, key), fallback).toInt(&ok);
+    return ok ? value : fallback;
+}
+
+}  // namespace
+
+AppProfile::AppProfile(const QString& path)
+    : settings_(std::make_unique<QSettings>(path, QSettings::IniFormat)) {}
+
+AppProfile::~AppProfile() = default;
+
+QString AppProfile::DefaultPath() {
+    const QFileInfo exe(QCoreApplication::applicationFilePath());
+    return exe.absolutePath() + "/" + exe.completeBaseName() + ".ini";
+}
+
+QString AppProfile::path() const {
+    return settings_->fileName();
+}
+
+void AppProfile::ReadConfiguration() {
+    QSettings& s = *settings_;
+    comPort = ReadInt(s, kInitialize, "COM_PORT", 1);
+    if (comPort < 1 || comPort > 16) comPort = 1;
+    comSpeed = ReadInt(s, kInitialize, "COM_SPD", 0);
+    if (comSpeed < 0 || comSpeed > 1) comSpeed = 0;
+    for (int i = 0; i < kVisibleItemCount; ++i) {
+        visibleItems[std::size_t(i)] = ReadInt(s, kItems, QString("ITEM%1").arg(i), 1);
+    }
+    for (int port = 1; port <= 16; ++port) {
+        const QString device = PortDevice(port);
+        if (!device.isEmpty()) SetPortDevice(port, device);
+    }
+    WriteConfiguration();
+}
+
+void AppProfile::WriteConfiguration() {
+    settings_->setValue(Key(kInitialize, "COM_PORT"), comPort);
+    settings_->setValue(Key(kInitialize, "COM_SPD"), comSpeed);
+    WriteVisibleItems();
+}
+
+void AppProfile::WriteVisibleItems() {
+    for (int i = 0; i < kVisibleItemCount; ++i) {
+        settings_->setValue(Key(kItems, QString("ITEM%1").arg(i)), visibleItems[std::size_t(i)]);
+    }
+    settings_->sync();
+}
+
+QSize AppProfile::WindowSize() const {
+    QSettings& s = *settings_;
+    const int cx = ReadInt(s, kInitialize, "CX", kDefaultWidth);
+    const int cy = ReadInt(s, kInitialize, "CY", kDefaultHeight);
+    return QSize(qMax(cx, kDefaultWidth), qMax(cy, kDefaultHeight));
+}
+
+void AppProfile::WriteWindowSize(const QSize& size) {
+    settings_->setValue(Key(kInitialize, "CX"), size.width());
+    settings_->setValue(Key(kInitialize, "CY"), size.height());
+}
+
+QStringList AppProfile::RecentFiles() const {
+    QStringList files;
+    for (int i = 1; i <= kRecentCount; ++i) {
+        const QString f = settings_->value(Key(kRecent, QString("File%1").arg(i))).toString();
+        if (!f.isEmpty()) files << f;
+    }
+    return files;
+}
+
+void AppProfile::SetRecentFiles(const QStringList& files) {
+    for (int i = 1; i <= kRecentCount; ++i) {
+        const QString key = Key(kRecent, QString("File%1").arg(i));
+        if (i <= files.size()) {
+            settings_->setValue(key, files[i - 1]);
+        } else {
+            settings_->remove(key);
+        }
+    }
+}
+
+QString AppProfile::PortDevice(int port) const {
+    return settings_->value(Key(kPorts, QString("COM%1").arg(port))).toString();
+}
+
+void AppProfile::SetPortDevice(int port, const QString& device) {
+    const QString key = Key(kPorts, QString("COM%1").arg(port));
+    if (device.isEmpty()) {
+        settings_->remove(key);
+    } else {
+        settings_->setValue(key, device);
+    }
+    kp07::SetPortDevice(port, device.toStdString());
+}
+
+void AppProfile::Sync() {
+    settings_->sync();
+}
+
+}  // namespace kp07

@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "alignment/factory_password.h"
+#include "alignment/password_dialog.h"
+#include "app/app_instance.h"
+#include "app/app_profile.h"
+#include "app/main_frame.h"
+#include "channels/visible_items.h"
+#include "document/document.h"
+#include "image/accessors.h"
+#include "image/channel_table.h"
+#include "image/image_ops.h"
+#include "image/process_state.h"
+#include "image/signaling_type.h"
+#include "link/link_state.h"
+#include "resources/command_ids.h"
+#include "support/message_recorder.h"
+#include "support/test_support.h"
+
+namespace kp07 {
+namespace {
+
+class AppTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetProcessStateForTest();
+        ResetLinkStateForTest();
+        ASSERT_TRUE(dir.isValid());
+        SetExecutableDirectoryForTest(dir.path().toStdString());
+        oldCwd = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+    }
+    void TearDown() override {
+        QDir::setCurrent(oldCwd);
+        SetExecutableDirectoryForTest("");
+        DestroyImageAndBlocks();
+        ResetLinkStateForTest();
+        ResetProcessStateForTest();
+    }
+    QString ProfilePath() const { return dir.path() + "/kp07xt.ini"; }
+
+    QTemporaryDir dir;
+    QString oldCwd;
+    test::MessageRecorder messages;
+};
+
+TEST_F(AppTest, AFirstStartWritesACompleteProfile) {
+    AppProfile profile(ProfilePath());
+    profile.ReadConfiguration();
+    QSettings ini(ProfilePath(), QSettings::IniFormat);
+    EXPECT_EQ(ini.value("Initialize/COM_PORT").toInt(), 1);
+    EXPECT_EQ(ini.value("Initialize/COM_SPD").toInt(), 0);
+    for (int i = 0; i < 18; ++i)
+        EXPECT_EQ(ini.value(QString("ITEM/ITEM%1").arg(i)).toInt(), 1) << i;
+}
+
+TEST_F(AppTest, OutOfRangeProfileValuesAreReplacedAndWrittenBack) {
+    for (int bad : {0, 17}) {
+        {
+            QSettings ini(ProfilePath(), QSettings::IniFormat);
+            ini.setValue("Initialize/COM_PORT", bad);
+            ini.setValue("Initialize/COM_SPD", 5);
+            ini.setValue("ITEM/ITEM2", 0);
+            ini.setValue("Initialize/CX", 400);
+        }
+        AppProfile profile(ProfilePath());
+        profile.ReadConfiguration();
+        EXPECT_EQ(comPort, 1);
+        EXPECT_EQ(comSpeed, 0);
+        EXPECT_EQ(visibleItems[2], 0);
+        EXPECT_EQ(profile.WindowSize(), QSize(835, 540));
+        QSettings ini(ProfilePath(), QSettings::IniFormat);
+        EXPECT_EQ(ini.value("Initialize/COM_PORT").toInt(), 1);
+        EXPECT_EQ(ini.value("Initialize/COM_SPD").toInt(), 0);
+    }
+    // A mapped port device reaches the link.
+    {
+        QSettings ini(ProfilePath(), QSettings::IniFormat);
+        ini.setValue("Ports/COM3", "/dev/ttyUSB0");
+    }
+    AppProfile profile(ProfilePath());
+    profile.ReadConfiguration();
+    EXPECT_EQ(PortDevice(3), "/dev/ttyUSB0");
+    EXPECT_EQ(PortDevice(4), "/dev/ttyS3");
+}
+
+TEST_F(AppTest, SwitchesCountOnlyAsTheWholeCommandLine) {
+    for (const char* s : {"/m", "/M", "-m", "-M"}) {
+        EXPECT_TRUE(ParseCommandLine({s}).factorySwitch) << s;
+    }
+    for (const char* s : {"/f", "/F", "-f", "-F"}) {
+        EXPECT_TRUE(ParseCommandLine({s}).productionSwitch) << s;
+    }
+    EXPECT_FALSE(ParseCommandLine({"/m", "x"}).factorySwitch);
+    EXPECT_FALSE(ParseCommandLine({" /m"}).factorySwitch);
+    EXPECT_FALSE(ParseCommandLine({"/m "}).factorySwitch);
+    EXPECT_FALSE(ParseCommandLine({"/f", "/m"}).productionSwitch);
+    EXPECT_EQ(ParseCommandLine({"radio.K07"}).fileName, "radio.K07");
+    EXPECT_TRUE(ParseCommandLine({}).fileName.isEmpty());
+}
+
+TEST_F(AppTest, FactoryPasswordIsExact) {
+    EXPECT_TRUE(IsFactoryPassword("tonavi-ke"));
+    EXPECT_FALSE(IsFactoryPassword("Tonavi-ke"));
+    EXPECT_FALSE(IsFactoryPassword("tonavi-ke "));
+    EXPECT_FALSE(IsFactoryPassword(""));
+
+    // Through the dialog: OK with the password, then OK with another text.
+    for (const char* typed : {"tonavi-ke", "TONAVI-KE"}) {
+        QTimer::singleShot(0, [typed] {
+            auto* dialog = qobject_cast<PasswordDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->edit()->setText(typed);
+            dialog->accept();
+        });
+        EXPECT_EQ(AskFactoryPassword(), std::string(typed) == "tonavi-ke");
+    }
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    EXPECT_FALSE(AskFactoryPassword());
+}
+
+TEST_F(AppTest, SecondInstanceRaisesTheFirst) {
+    const QString name = "kp07-test-" + QString::number(QCoreApplication::applicationPid());
+    SingleInstance first(name);
+    ASSERT_TRUE(first.Claim());
+    QSignalSpy raised(&first, &SingleInstance::raiseRequested);
+    SingleInstance second(name);
+    EXPECT_FALSE(second.Claim());
+    EXPECT_TRUE(raised.wait(2000));
+}
+
+class FrameTest : public AppTest {
+  protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        profile = std::make_unique<AppProfile>(ProfilePath());
+        profile->ReadConfiguration();
+        frame = std::make_unique<CMainFrame>(doc, *profile);
+        doc.SetHost(frame.get());
+        doc.OnNewDocument();
+    }
+    void TearDown() override {
+        frame.reset();
+        profile.reset();
+        AppTest::TearDown();
+    }
+
+    CKP05Doc doc;
+    std::unique_ptr<AppProfile> profile;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+TEST_F(FrameTest, TitlesOfTheThreeModes) {
+    EXPECT_EQ(frame->windowTitle(), "<none> - KP07XT for KR-318");
+    factoryMode = true;
+    frame->SetTitle("<none>");
+    EXPECT_EQ(frame->windowTitle(), "<none> - KP07XT for KR-318 (M)");
+    factoryMode = false;
+    productionMode = true;
+    frame->SetTitle("/data/a.K07");
+    EXPECT_EQ(frame->windowTitle(), "/data/a.K07 - KP07XT for KR-318 (Factory mode)");
+}
+
+TEST_F(FrameTest, MenusCarryEveryCommand) {
+    QStringList titles;
+    for (QAction* a : frame->menuBar()->actions()) titles << a->text();
+    EXPECT_EQ(titles, QStringList({"&File", "&Edit", "&View", "&Channel", "C&ommon", "&Signaling",
+                                   "&Radio", "&Help"}));
+    for (int id :
+         {57600, 57601, 57603, 57604, 57607, 32850, 57665, 57634, 57637, 32800, 32817, 32828, 32830,
+          32772, 32781, 32783, 32795, 32820, 32821, 32822, 32833, 32834, 32840, 32841, 32842}) {
+        EXPECT_NE(frame->Action(id), nullptr) << id;
+    }
+    EXPECT_EQ(frame->Action(32811), nullptr);  // item 11 has no command
+    // A command without its dialog yet is there but disabled.
+    EXPECT_FALSE(frame->Action(cmd::kScanning)->isEnabled());
+    EXPECT_TRUE(frame->Action(cmd::kOpen)->isEnabled());
+}
+
+TEST_F(FrameTest, SignalingFamilyChoosesTheEnabledCommands) {
+    for (int id = 32783; id <= 32795; ++id) frame->SetCommandHandler(id, [] {});
+    frame->SetFiveToneMenus(false);
+    for (int id = 32784; id <= 32787; ++id) EXPECT_TRUE(frame->Action(id)->isEnabled()) << id;
+    for (int id = 32788; id <= 32793; ++id) EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
+    frame->SetFiveToneMenus(true);
+    for (int id = 32784; id <= 32787; ++id) EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
+    for (int id = 32788; id <= 32793; ++id) EXPECT_TRUE(frame->Action(id)->isEnabled()) << id;
+    for (int id : {32783, 32794, 32795}) {
+        frame->SetFiveToneMenus(false);
+        EXPECT_TRUE(frame->Action(id)->isEnabled()) << id;
+        frame->SetFiveToneMenus(true);
+        EXPECT_TRUE(frame->Action(id)->isEnabled()) << id;
+    }
+    // A 2-tone default file chooses the 2-tone set when the document builds
+    // its image, a 5-tone one the 5-tone set.
+    signalingType->type = 0;
+    doc.WriteDefaultFile(dir.path().toStdString() + "/defaultu.k07");
+    doc.OnNewDocument();
+    EXPECT_FALSE(frame->fiveToneMenus());
+    EXPECT_FALSE(frame->Action(32788)->isEnabled());
+    signalingType->type = 1;
+    doc.WriteDefaultFile(dir.path().toStdString() + "/defaultu.k07");
+    doc.OnNewDocument();
+    EXPECT_TRUE(frame->fiveToneMenus());
+}
+
+TEST_F(FrameTest, ClockAndWindowSize) {
+    frame->SetClockSource([] { return QTime(9, 5); });
+    EXPECT_EQ(frame->clockText(), "9:05");
+    EXPECT_EQ(CMainFrame::ClockText(QTime(23, 59)), "23:59");
+    frame->show();
+    frame->resize(400, 300);
+    EXPECT_GE(frame->width(), 835);
+    EXPECT_GE(frame->height(), 540);
+    EXPECT_EQ(frame->statusBar()->findChildren<QObject*>().isEmpty(), false);
+}
+
+TEST_F(FrameTest, DialogBracketRebuildsReloadsAndRefreshes) {
+    // Bytes no block owns are cleared before the dialog sees the image.
+    (*radioImage)[120] = 0x77;
+    bool ran = false;
+    frame->RunDialogCommand(
+        [&] {
+            ran = true;
+            EXPECT_EQ((*radioImage)[120], 0);
+            // The dialog changes a program-wide block's bytes; the reload
+            // brings the block up to date.
+            SetGroupChannelCount(*radioImage, 0, 70);
+            return int(kRefreshAll);
+        },
+        true);
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(channels->groupSizes()[0], 70u);
+}
+
+TEST_F(FrameTest, ClosingAsksBeforeDroppingChanges) {
+    frame->show();
+    imageModified = 1;
+    messages.Answer(MsgResult::kCancel);
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(messages.last(), "Save changes to <none>?");
+    messages.Answer(MsgResult::kNo);
+    EXPECT_TRUE(frame->close());
+    QSettings ini(ProfilePath(), QSettings::IniFormat);
+    EXPECT_GE(ini.value("Initialize/CX").toInt(), 835);
+}
+
+TEST_F(FrameTest, MissingHelpFileIsReported) {
+    frame->ShowHelp(123136);
+    EXPECT_EQ(messages.last(),
+              "Not Exist Html Help File\n\n   File Path [ " +
+                  (QCoreApplication::applicationDirPath() + "/KP07Win.chm").toStdString() + " ]");
+}
+
+}  // namespace
+}  // namespace kp07

@@ -1,0 +1,257 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "document/data_file.h"
+#include "document/document.h"
+#include "image/accessors.h"
+#include "image/channel_table.h"
+#include "image/image_ops.h"
+#include "support/message_recorder.h"
+#include "support/test_support.h"
+
+namespace kp07 {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+class FakeHost : public DocumentHost {
+  public:
+    void SetTitle(const std::string& title) override { this->title = title; }
+    void RefreshViews() override { ++refreshes; }
+    void SignalingFamilyChanged(bool five) override { fiveTone = five; }
+    std::string AskOpenPath() override { return openPath; }
+    std::string AskSavePath() override { return savePath; }
+
+    std::string title;
+    int refreshes = 0;
+    bool fiveTone = false;
+    std::string openPath;
+    std::string savePath;
+};
+
+std::string MakeTempDir() {
+    char templ[] = "/tmp/kp07docXXXXXX";
+    const char* dir = ::mkdtemp(templ);
+    return dir ? dir : "/tmp";
+}
+
+Bytes ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteAll(const std::string& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+// A data file of `firmware` whose image is otherwise a new default image.
+Bytes DataFile(unsigned firmware, double offset = 0.0) {
+    RadioImage im{};
+    FillDefaults(im);
+    RebuildImage(im);
+    SetFirmwareVersion(im, firmware);
+    Bytes bytes(im.begin(), im.begin() + kImageSize);
+    const FileTrailer t = TrailerFromOffset(offset);
+    bytes.insert(bytes.end(), t.begin(), t.end());
+    return bytes;
+}
+
+class DocumentTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetProcessStateForTest();
+        exeDir = MakeTempDir();
+        workDir = MakeTempDir();
+        SetExecutableDirectoryForTest(exeDir);
+        char cwd[4096];
+        oldCwd = ::getcwd(cwd, sizeof cwd) ? cwd : "/";
+        ASSERT_EQ(::chdir(workDir.c_str()), 0);
+    }
+    void TearDown() override {
+        InjectDataFileWriteFaultForTest(-1);
+        SetExecutableDirectoryForTest("");
+        [[maybe_unused]] int rc = ::chdir(oldCwd.c_str());
+        rc = std::system(("rm -rf " + exeDir + " " + workDir).c_str());
+        DestroyImageAndBlocks();
+        ResetProcessStateForTest();
+    }
+
+    std::string exeDir, workDir, oldCwd;
+    FakeHost host;
+    CKP05Doc doc{&host};
+    test::MessageRecorder messages;
+};
+
+TEST_F(DocumentTest, FirstStartWritesTheDefaultFileIntoTheCurrentFolder) {
+    ASSERT_TRUE(doc.OnNewDocument());
+    EXPECT_EQ(host.title, "<none>");
+    EXPECT_EQ(currentFileName, "<none>");
+    EXPECT_EQ(defaultFileLoaded, 0);
+    EXPECT_TRUE(host.fiveTone);
+    const Bytes written = ReadAll(workDir + "/defaultu.k07");
+    ASSERT_EQ(written.size(), 7815u);
+    EXPECT_EQ(written[0], 0x03);  // firmware 3.00 of a new image
+    EXPECT_EQ(written[1], 0x00);
+    EXPECT_EQ(messages.count(), 0u);
+}
+
+TEST_F(DocumentTest, DefaultFileNextToTheProgramIsLoadedAndSavingItAsks) {
+    Bytes file = DataFile(400, 1.5);
+    file[281] = 70;  // a CB group of 70 channels marks the file's content
+    WriteAll(exeDir + "/defaultu.k07", file);
+    ASSERT_TRUE(doc.OnNewDocument());
+    EXPECT_EQ(currentFileName, exeDir + "/defaultu.k07");
+    EXPECT_EQ(host.title, currentFileName);
+    EXPECT_EQ(defaultFileLoaded, 1);
+    EXPECT_EQ(channels->groupSizes()[0], 70u);
+    EXPECT_EQ(autoTxOffsetMHz, 1.5);
+
+    messages.Answer(MsgResult::kNo);
+    EXPECT_FALSE(doc.OnFileSave());
+    EXPECT_EQ(messages.last(), "Do  you want to write default file?");
+    EXPECT_EQ(ReadAll(exeDir + "/defaultu.k07"), file);
+}
+
+TEST_F(DocumentTest, OpenRefusesFilesOfTheWrongSizeOrOldFirmware) {
+    doc.OnNewDocument();
+    (*radioImage)[300] = 0x5A;
+    const RadioImage before = *radioImage;
+    const std::string bad =
+        "The File cannot be Opened.\r\nThe File's format is invalid or not Supported";
+    for (std::size_t size : {std::size_t(7814), std::size_t(7816), std::size_t(0)}) {
+        WriteAll(workDir + "/x.K07", Bytes(size, 4));
+        EXPECT_FALSE(doc.OpenFile(workDir + "/x.K07")) << size;
+        EXPECT_EQ(messages.last(), bad) << size;
+    }
+    EXPECT_FALSE(doc.OpenFile(workDir + "/missing.K07"));
+    EXPECT_EQ(messages.last(), "Problem opening file\r\nFile Name = " + workDir + "/missing.K07");
+
+    WriteAll(workDir + "/old.K07", DataFile(399));
+    EXPECT_FALSE(doc.OpenFile(workDir + "/old.K07"));
+    EXPECT_EQ(messages.last(), "Update the firmware Ver.4.00 or later.");
+    // A default image (firmware 3.00) is refused by Open as well.
+    WriteAll(workDir + "/new.K07", DataFile(300));
+    EXPECT_FALSE(doc.OpenFile(workDir + "/new.K07"));
+    EXPECT_EQ(*radioImage, before);
+
+    WriteAll(workDir + "/good.K07", DataFile(400));
+    EXPECT_TRUE(doc.OpenFile(workDir + "/good.K07"));
+    EXPECT_EQ(currentFileName, workDir + "/good.K07");
+    EXPECT_EQ(GetFirmwareVersion(*radioImage), 400u);
+    EXPECT_GE(host.refreshes, 1);
+}
+
+TEST_F(DocumentTest, AnOldDefaultFileIsStillLoadedAtStart) {
+    WriteAll(exeDir + "/defaultu.k07", DataFile(300));
+    doc.OnNewDocument();
+    EXPECT_EQ(defaultFileLoaded, 1);
+    EXPECT_EQ(currentFileName, exeDir + "/defaultu.k07");
+}
+
+TEST_F(DocumentTest, AShortDefaultFileLeavesTheDefaults) {
+    WriteAll(exeDir + "/defaultu.k07", Bytes(100, 0xEE));
+    doc.OnNewDocument();
+    EXPECT_EQ(defaultFileLoaded, 0);
+    EXPECT_EQ(messages.last(),
+              "Problem reading from file\r\nFile Name = " + exeDir + "/defaultu.k07");
+    RadioImage fresh{};
+    FillDefaults(fresh);
+    EXPECT_EQ((*radioImage)[200], fresh[200]);
+    EXPECT_EQ(GetGroupChannelCount(*radioImage, 0), 77u);
+}
+
+TEST_F(DocumentTest, SavingKeepsTheOldFileWhenTheWriteFails) {
+    doc.OnNewDocument();
+    host.savePath = workDir + "/radio.K07";
+    autoTxOffsetMHz = -2.5;
+    ASSERT_TRUE(doc.OnFileSaveAs());
+    const Bytes first = ReadAll(host.savePath);
+    ASSERT_EQ(first.size(), 7815u);
+    // The trailer is the offset's 8 bytes in little-endian order.
+    const FileTrailer t = TrailerFromOffset(-2.5);
+    EXPECT_TRUE(std::equal(t.begin(), t.end(), first.begin() + 7807));
+    EXPECT_EQ(t[7], 0xC0);  // sign and exponent of -2.5
+
+    SetGroupChannelCount(*radioImage, 0, 5);
+    channels->Load(*radioImage);
+    imageModified = 1;
+    InjectDataFileWriteFaultForTest(1000);
+    EXPECT_FALSE(doc.OnFileSave());
+    EXPECT_EQ(messages.last(), "Problem writing to file");
+    EXPECT_EQ(ReadAll(host.savePath), first);
+    EXPECT_EQ(imageModified, 1);
+    InjectDataFileWriteFaultForTest(-1);
+    EXPECT_TRUE(doc.OnFileSave());
+    EXPECT_EQ(imageModified, 0);
+    EXPECT_EQ(ReadAll(host.savePath)[281], 5);
+}
+
+TEST_F(DocumentTest, ReadOnlyFilesAreNotWritten) {
+    doc.OnNewDocument();
+    const std::string path = workDir + "/locked.K07";
+    WriteAll(path, DataFile(400));
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    currentFileName = path;
+    EXPECT_FALSE(doc.OnFileSave());
+    EXPECT_EQ(messages.last(), "The File's attribute is Read_Only.\r\nFile Name = " + path);
+    EXPECT_EQ(ReadAll(path), DataFile(400));
+}
+
+TEST_F(DocumentTest, TheSaveQuestion) {
+    doc.OnNewDocument();
+    imageModified = 1;
+    messages.Answer(MsgResult::kCancel);
+    EXPECT_FALSE(doc.ConfirmDiscard());
+    EXPECT_EQ(imageModified, 1);
+    EXPECT_EQ(messages.last(), "Save changes to <none>?");
+
+    // Yes, but the file dialog is cancelled: the changes are kept.
+    messages.Answer(MsgResult::kYes);
+    EXPECT_FALSE(doc.ConfirmDiscard());
+    EXPECT_EQ(imageModified, 1);
+
+    messages.Answer(MsgResult::kNo);
+    EXPECT_TRUE(doc.ConfirmDiscard());
+    EXPECT_EQ(imageModified, 0);
+
+    imageModified = 1;
+    host.savePath = workDir + "/kept.K07";
+    messages.Answer(MsgResult::kYes);
+    EXPECT_TRUE(doc.ConfirmDiscard());
+    EXPECT_EQ(ReadAll(host.savePath).size(), 7815u);
+}
+
+TEST_F(DocumentTest, OverlongSavePathsAreRefused) {
+    doc.OnNewDocument();
+    host.savePath = workDir + "/" + std::string(300, 'a') + ".K07";
+    EXPECT_FALSE(doc.OnFileSaveAs());
+    EXPECT_EQ(currentFileName, "<none>");
+    EXPECT_NE(messages.last().find("too long"), std::string::npos);
+}
+
+// Files of the right size can hold anything: opening them must not crash,
+// and what the table makes of them stays inside the image.
+TEST_F(DocumentTest, RandomFilesOpenSafely) {
+    doc.OnNewDocument();
+    std::mt19937 rng(11);
+    for (int round = 0; round < 200; ++round) {
+        RadioImage im = test::RandomImage(rng);
+        SetFirmwareVersion(im, 400 + round);
+        Bytes bytes(im.begin(), im.begin() + kImageSize);
+        for (int i = 0; i < 8; ++i) bytes.push_back(std::uint8_t(rng()));
+        WriteAll(workDir + "/random.K07", bytes);
+        ASSERT_TRUE(doc.OpenFile(workDir + "/random.K07"));
+        EXPECT_LE(channels->allocated(), 168);
+        RebuildImage(*radioImage);
+    }
+}
+
+}  // namespace
+}  // namespace kp07
