@@ -26,9 +26,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A radio memory: random bytes with firmware 4.00.
-head -c 7808 /dev/urandom >"$work/radio.bin"
-printf '\x04\x00' | dd of="$work/radio.bin" bs=1 seek=0 conv=notrunc status=none
+# The radio holds the image of a new document (kr318-sim creates the memory
+# file that way when it is missing).
 
 start_sim() {  # start_sim BAUD -> sets simpid and dev
   "$sim" --clone "$1" --memory "$work/radio.bin" -v >"$work/sim.out" 2>"$work/sim.err" &
@@ -61,8 +60,8 @@ for baud in 9600 19200; do
   read -r wall user sys <"$work/time"
   stop_sim
   if ! cmp -s <(head -c 7807 "$work/up.K07") <(head -c 7807 "$work/radio.bin"); then
-    echo "bench: uploaded image differs from the radio's memory" >&2
     status=1
+    echo "bench: uploaded image differs from the radio's memory" >&2
   fi
   awk -v c="$chars" -v b="$baud" -v p="$pauses_ms" -v w="$wall" -v u="$user" -v s="$sys" '
     BEGIN {
@@ -80,7 +79,7 @@ start_sim 19200
 "$kp07" download --device "$dev" --speed 19200 "$work/up.K07" 2>"$work/kp07.err" || status=1
 stop_sim
 written=$(grep -c 'written$' "$work/sim.err" || true)
-blocks=$(grep 'written$' "$work/sim.err" | sed 's/.*block \([0-9]*\) written/\1/' | tr '\n' ' ')
+blocks=$( (grep 'written$' "$work/sim.err" || true) | sed 's/.*block \([0-9]*\) written/\1/' | tr '\n' ' ')
 echo "download of the unchanged image: $written block(s) written: ${blocks}"
 [ "$written" = 1 ] || status=1
 

@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "image/accessors.h"
+#include "image/image_ops.h"
 #include "link/radio_simulator.h"
 
 namespace {
@@ -51,7 +52,9 @@ const char kUsage[] =
     "path of the terminal: use it as the serial port of the programming cable.\n"
     "\n"
     "  --memory FILE       the radio's 7808-byte EEPROM: loaded at start (created\n"
-    "                      when missing) and saved after every block written\n"
+    "                      when missing) and saved after every block written;\n"
+    "                      without it (or when it is missing) the radio holds the\n"
+    "                      image of a new document with firmware 4.00\n"
     "  --clone [9600|19200]  start in clone mode at that speed (default 9600)\n"
     "  --idle              start in normal operation (the default): the radio\n"
     "                      wakes up only after a power cycle\n"
@@ -188,11 +191,17 @@ int ParseOptions(int argc, char** argv, Options* o) {
     return 0;
 }
 
-// A radio that was never programmed still reports a current firmware.
-RadioImage BlankMemory() {
-    RadioImage image{};
+// A radio as delivered: the image of a new document, firmware 4.00.
+RadioImage DeliveredMemory() {
+    kp07::CreateImageAndBlocks();
+    RadioImage& image = *kp07::radioImage;
+    kp07::FillDefaults(image);
     kp07::SetFirmwareVersion(image, 400);
-    return image;
+    kp07::LoadPersistentBlocks(image);
+    kp07::RebuildImage(image);
+    const RadioImage copy = image;
+    kp07::DestroyImageAndBlocks();
+    return copy;
 }
 
 // Any file is taken: a short one is padded with zeros, a long one cut.
@@ -294,7 +303,7 @@ int main(int argc, char** argv) {
     if (parsed == 1) return 0;
     if (parsed == 2) return 2;
 
-    RadioImage memory = BlankMemory();
+    RadioImage memory = DeliveredMemory();
     if (!opt.memoryFile.empty() && !LoadMemory(opt.memoryFile, &memory)) {
         if (!SaveMemory(opt.memoryFile, memory)) {
             std::fprintf(stderr, "kr318-sim: cannot create %s: %s\n", opt.memoryFile.c_str(),
