@@ -126,7 +126,7 @@ TEST_F(UploadTest, FirmwareBelowFourHundredEndsTheUpload) {
     RadioImage old = RadioMemory(rng);
     old[0] = 0x03;  // version 3.99
     old[1] = 0x99;
-    Cable(old, 9600);
+    SimulatedCable& c = Cable(old, 9600);
     *radioImage = FilledImage(0x11);
     EXPECT_FALSE(UploadJob(owner));
     EXPECT_EQ(*radioImage, FilledImage(0x11));
@@ -134,15 +134,11 @@ TEST_F(UploadTest, FirmwareBelowFourHundredEndsTheUpload) {
     EXPECT_EQ(messages.last(), "Update the firmware Ver.4.00 or later.");
     EXPECT_EQ(messages.shown()[0].icon, MsgIcon::kStop);
     EXPECT_EQ(uploadSucceeded, 0);
-}
 
-TEST_F(UploadTest, FirmwareFourHundredPasses) {
-    RadioImage current = RadioMemory(rng);
-    current[0] = 0x04;
-    current[1] = 0x00;
-    Cable(current, 9600);
+    c.radio().memory()[0] = 0x04;  // version 4.00 passes
+    c.radio().memory()[1] = 0x00;
     EXPECT_TRUE(UploadJob(owner));
-    EXPECT_EQ(*radioImage, current);
+    EXPECT_EQ(*radioImage, c.radio().memory());
 }
 
 TEST_F(UploadTest, UnsavedChangesAreKeptWhenTheUserSaysNo) {
