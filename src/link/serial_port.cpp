@@ -81,7 +81,7 @@ int SerialPort::SetupConnection() {
         }
         if (!driver_->Configure(settings_.baudRate)) return 0;
     }
-    Trace("InitializePort timeGetTime()=[%d ms]\n", int(clock.NowMs() - start));
+    Trace("InitializePort took %d ms\n", int(clock.NowMs() - start));
     return 1;
 }
 

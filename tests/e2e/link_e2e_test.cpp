@@ -244,6 +244,13 @@ TEST_F(LinkEndToEndTest, CommandLineCancelAndRefusals) {
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.output.find("kp07 upload"), std::string::npos);
 
+    // A data file that could not be written: refused before the radio is called.
+    ToolResult readOnlyFolder =
+        RunKp07({"upload", "--device", sim.device(), "--out", dir.path() + "/missing/radio.K07"});
+    EXPECT_EQ(readOnlyFolder.status, 1);
+    EXPECT_NE(readOnlyFolder.errors.find("Problem opening file"), std::string::npos);
+    EXPECT_EQ(readOnlyFolder.errors.find("Switch radio"), std::string::npos);
+
     // A device that does not exist.
     ToolResult noPort = RunKp07({"upload", "--device", "/dev/kp07-none", "--out", file});
     EXPECT_EQ(noPort.status, 1);
