@@ -12,8 +12,8 @@
 
 #include "alignment/password_dialog.h"
 #include "app/app_profile.h"
+#include "app/channel_view_commands.h"
 #include "app/main_frame.h"
-#include "app/placeholder_view.h"
 #include "document/document.h"
 #include "image/process_state.h"
 #include "image/radio_image.h"
@@ -111,8 +111,7 @@ bool Application::InitInstance(const QStringList& arguments) {
     doc_ = std::make_unique<CKP05Doc>();
     frame_ = std::make_unique<CMainFrame>(*doc_, *profile_);
     doc_->SetHost(frame_.get());
-    auto* view = new PlaceholderView(frame_.get());
-    frame_->SetView(view, view);
+    InstallChannelView(*frame_, *profile_);
 
     bool ok = true;
     if (line.fileName.isEmpty()) {
