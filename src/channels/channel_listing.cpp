@@ -64,8 +64,7 @@ std::string ChannelListing(const RadioImage& image) {
         const ChannelColumn& col = ChannelColumnAt(c);
         heading0[std::size_t(c)] = col.heading0;
         heading1[std::size_t(c)] = col.heading1;
-        widths[std::size_t(c)] =
-            std::max(heading0[std::size_t(c)].size(), heading1[std::size_t(c)].size());
+        widths[std::size_t(c)] = heading1[std::size_t(c)].size();
     }
     // Every allocated channel's texts, so that all groups share one layout.
     std::vector<Row> rows(std::size_t(table.allocated()));
@@ -75,6 +74,19 @@ std::string ChannelListing(const RadioImage& image) {
             widths[std::size_t(c)] = std::max(widths[std::size_t(c)], text.size());
             rows[std::size_t(slot)][std::size_t(c)] = std::move(text);
         }
+    }
+
+    // A group heading wider than its columns widens the last of them.
+    for (int c = 0; c < kChannelColumnCount;) {
+        int last = c;
+        while (last + 1 < kChannelColumnCount &&
+               heading0[std::size_t(last + 1)] == heading0[std::size_t(c)])
+            ++last;
+        std::size_t span = std::size_t(last - c);
+        for (int k = c; k <= last; ++k) span += widths[std::size_t(k)];
+        if (heading0[std::size_t(c)].size() > span)
+            widths[std::size_t(last)] += heading0[std::size_t(c)].size() - span;
+        c = last + 1;
     }
 
     std::string out;
