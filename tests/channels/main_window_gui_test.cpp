@@ -195,3 +195,48 @@ TEST_F(MainWindowTest, TheViewAdjustsTheFrame) {
 
 }  // namespace
 }  // namespace kp07
+
+namespace kp07 {
+namespace {
+
+// Pictures of the main window for a look by eye: the default image on its
+// CB group, and GROUP-1 after an allocation change. Run by hand:
+//   test_channels_gui --gtest_also_run_disabled_tests --gtest_filter='*Screenshots*'
+// The files go to $KP07_SHOT_DIR (default /tmp).
+TEST_F(MainWindowTest, DISABLED_Screenshots) {
+    Start();
+    frame->resize(1100, 640);
+    QApplication::processEvents();
+    const QString folder = qEnvironmentVariable("KP07_SHOT_DIR", "/tmp");
+    EXPECT_TRUE(frame->grab().save(folder + "/kp07-main-cb.png"));
+
+    QTimer::singleShot(0, [] {
+        auto* d = qobject_cast<CChannelAllocDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        for (const auto& [group, text] : {std::pair<int, const char*>{6, "5"}, {1, "22"}}) {
+            d->countEdit(group)->setFocus();
+            QTest::keyClicks(d->countEdit(group), text);
+            QTest::keyClick(d->countEdit(group), Qt::Key_Return);
+        }
+        d->okButton()->setFocus();
+        QTest::keyClick(d->okButton(), Qt::Key_Return);
+    });
+    frame->Trigger(cmd::kChannelAllocations);
+    view->groupSelector()->setCurrentIndex(1);
+    // Two channels of GROUP-1 in use, one with tones, one narrow.
+    FlexGrid* grid = view->grid();
+    for (int row : {2, 3}) {
+        grid->SetCurrentCell(row, kColChannel);
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Space);
+    }
+    grid->SetCurrentCell(2, kColDecoder);
+    QTest::keyClick(grid, Qt::Key_Space);
+    grid->SetCurrentCell(3, kColBandwidth);
+    QTest::keyClick(grid, Qt::Key_Space);
+    QApplication::processEvents();
+    EXPECT_TRUE(frame->grab().save(folder + "/kp07-main-group1.png"));
+}
+
+}  // namespace
+}  // namespace kp07
