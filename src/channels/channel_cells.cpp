@@ -117,9 +117,13 @@ std::string TextCell(const ChannelTable& table, const ChannelRecord& r, int slot
 
 }  // namespace
 
+bool CurrentRadioHasAlphaTags() {
+    return !hardware || hardware->model != 0;
+}
+
 EditContext CurrentEditContext() {
     EditContext ctx;
-    if (hardware) ctx.alphaTags = hardware->model != 0;
+    ctx.alphaTags = CurrentRadioHasAlphaTags();
     if (signalingType) ctx.fiveTone = signalingType->type == kFiveTone;
     if (radioImage) {
         ctx.optionBoard = GetOptionBoard(*radioImage);

@@ -28,6 +28,8 @@ struct EditContext {
 
 // The context of the document's radio (its image and program-wide blocks).
 EditContext CurrentEditContext();
+// Whether the document's radio shows alpha tags (the cheap part of it).
+bool CurrentRadioHasAlphaTags();
 
 // A cell as the grid shows it: a text, or a check mark instead of the text.
 struct CellShown {

@@ -86,7 +86,7 @@ void CKP05View::EnterOnCell(int slot, int col) {
     }
     if (col != kColTag && col != kColRx && col != kColTx) return;
     std::string value;
-    if (!CellText(*channels, slot, col, Context().alphaTags, &value)) return;
+    if (!CellText(*channels, slot, col, CurrentRadioHasAlphaTags(), &value)) return;
     // A channel without transmit frequency edits the one it keeps hidden.
     const bool hiddenTx = col == kColTx && channels->records[std::size_t(slot)].txOff;
     StartEditor(hiddenTx ? QString::fromStdString(value) : grid_->textMatrix(grid_->row(), col),
@@ -173,7 +173,7 @@ void CKP05View::OnKeyPressed(int character, Qt::KeyboardModifiers modifiers) {
         if (!start.empty()) StartEditor(QString::fromStdString(start), false);
         return;
     }
-    if (!CellText(*channels, slot, col, Context().alphaTags, nullptr)) return;
+    if (!CellText(*channels, slot, col, CurrentRadioHasAlphaTags(), nullptr)) return;
     const bool fits = col == kColTag ? IsTagChar(character, 0) != 0 : IsFreqChar(character) != 0;
     if (fits) StartEditor(QString(QChar(character)), false);
 }
@@ -272,8 +272,8 @@ void CKP05View::Copy() {
     }
     const int slot = CurrentSlot();
     if (slot < 0) return;
-    clip->setText(QString::fromStdString(
-        CopyTextOfCell(*channels, slot, grid_->col(), Context().alphaTags, Latin1(grid_->clip()))));
+    clip->setText(QString::fromStdString(CopyTextOfCell(
+        *channels, slot, grid_->col(), CurrentRadioHasAlphaTags(), Latin1(grid_->clip()))));
 }
 
 void CKP05View::Paste() {

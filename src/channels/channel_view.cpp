@@ -198,8 +198,11 @@ void CKP05View::RefreshView() {
     // A cell being edited keeps what was typed.
     if (editing_) CommitEdit();
     ShowIdleStatus();
+    const bool alphaTags = CurrentRadioHasAlphaTags();
     tagEdit_->SetLimit(kTagLimit);
-    tagEdit_->setReadOnly(false);
+    // A radio without alpha tags shows blanks here; committing them would
+    // overwrite the tag it keeps (and for the CB group switch it off).
+    tagEdit_->setReadOnly(!alphaTags);
 
     refreshing_ = true;
     selector_->clear();
@@ -235,7 +238,7 @@ void CKP05View::RefreshView() {
         if (groups[i] == group) position = int(i);
     }
     selector_->setCurrentIndex(position);
-    const QString tag = Q(ShownGroupTag(table, group, Context().alphaTags));
+    const QString tag = Q(ShownGroupTag(table, group, alphaTags));
     if (tagEdit_->text() != tag) tagEdit_->setText(tag);
     refreshing_ = false;
 
@@ -251,7 +254,7 @@ void CKP05View::RefreshView() {
 
 void CKP05View::PaintCell(int slot, int gridRow, int col) {
     const bool inUse = channels->IsInUse(slot);
-    const CellShown shown = ShownCell(*channels, slot, col, Context().alphaTags);
+    const CellShown shown = ShownCell(*channels, slot, col, CurrentRadioHasAlphaTags());
     grid_->SetCellForeColor(gridRow, col, inUse ? QColor() : kNotInUseColor);
     grid_->SetTextMatrix(gridRow, col, Q(shown.text));
     if (IsCheckMarkColumn(col)) {

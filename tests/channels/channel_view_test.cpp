@@ -17,6 +17,7 @@
 #include "channels/channel_columns.h"
 #include "channels/choice_list_dialog.h"
 #include "channels/flex_grid.h"
+#include "image/accessors.h"
 #include "image/channel_table.h"
 #include "image/image_ops.h"
 #include "support/gui/gui_helpers.h"
@@ -133,6 +134,20 @@ TEST_F(ViewTest, AnEmptyTableShowsNoRows) {
     view->Copy();
     view->Paste();
     EXPECT_FALSE(view->editing());
+    EXPECT_EQ(channels->currentGroup, 0);
+
+    // Sizes from a damaged image that add up past 168 are cut back: the
+    // last group shown ends at channel 168.
+    for (int g = 0; g < kGroupCount; ++g) SetGroupChannelCount(*radioImage, g, 200);
+    LoadPersistentBlocks(*radioImage);
+    ShowGroup(0);
+    EXPECT_EQ(grid->rows(), 128 + 2);
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_F2);
+    EXPECT_EQ(channels->currentGroup, 1);
+    EXPECT_EQ(grid->rows(), 40 + 2);
+    EXPECT_EQ(grid->textMatrix(41, 0), "168");
+    QTest::keyClick(grid, Qt::Key_F2);
     EXPECT_EQ(channels->currentGroup, 0);
 }
 
@@ -386,6 +401,22 @@ TEST_F(ViewTest, ClearingTheCbTagSwitchesTheGroupOffAfterADelay) {
     QTRY_VERIFY_WITH_TIMEOUT(channels->IsInUse(0), 4000);
     QTRY_VERIFY_WITH_TIMEOUT(!grid->cellForeColor(2, 0).isValid(), 2000);
     EXPECT_EQ(channels->groupTags[0], "CB      ");
+}
+
+TEST_F(ViewTest, ARadioWithoutTagsKeepsItsTags) {
+    hardware->model = 0;  // "KR-302 Series"
+    view->RefreshView();
+    EXPECT_EQ(grid->textMatrix(2, kColTag), "        ");
+    EXPECT_EQ(view->groupTagEdit()->text(), "        ");
+    EXPECT_TRUE(view->groupTagEdit()->isReadOnly());
+    view->groupTagEdit()->setFocus();
+    QTest::keyClicks(view->groupTagEdit(), "x");
+    grid->setFocus();
+    Select(2, kColTag);
+    QTest::keyClicks(grid, "x");
+    EXPECT_FALSE(view->editing());
+    EXPECT_EQ(channels->groupTags[0], "  C  B  ");
+    EXPECT_EQ(R(2).tag, "CB CH-03");
 }
 
 TEST_F(ViewTest, HelpTopicsFollowTheFocus) {

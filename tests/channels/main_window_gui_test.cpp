@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
@@ -191,6 +192,20 @@ TEST_F(MainWindowTest, TheViewAdjustsTheFrame) {
     view->grid()->SetCurrentCell(3, kColRx);
     frame->Trigger(cmd::kPaste);
     EXPECT_EQ(view->grid()->textMatrix(3, kColRx), "476.42500");
+
+    // The right mouse button brings up the Edit menu.
+    QStringList items;
+    QTimer::singleShot(0, [&items] {
+        QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_NE(popup, nullptr);
+        for (QAction* a : popup->actions()) items << a->text();
+        popup->close();
+    });
+    QWidget* area = view->grid()->viewport();
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(50, 50),
+                                area->mapToGlobal(QPoint(50, 50)));
+    QApplication::sendEvent(area, &menuEvent);
+    EXPECT_EQ(items, QStringList({"&Copy", "&Paste"}));
 }
 
 }  // namespace
