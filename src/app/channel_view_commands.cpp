@@ -4,6 +4,7 @@
 #include "app/app_profile.h"
 #include "app/main_frame.h"
 #include "channels/channel_cells.h"
+#include "channels/channel_columns.h"
 #include "channels/channel_view.h"
 #include "channels/visible_dialog.h"
 #include "channels/visible_items.h"
@@ -28,7 +29,7 @@ CKP05View* InstallChannelView(CMainFrame& frame, AppProfile& profile) {
 
     // View > Item: one item on or off, its columns at once.
     for (int item = 0; item < kVisibleItemCount; ++item) {
-        if (item == 11) continue;  // no column, no command
+        if (item == kItemUnused) continue;  // no column, no command
         frame.SetCommandHandler(cmd::kViewItemFirst + item, [view, item] {
             visibleItems[std::size_t(item)] = visibleItems[std::size_t(item)] ? 0 : 1;
             view->ApplyItemWidths(item);
@@ -41,7 +42,7 @@ CKP05View* InstallChannelView(CMainFrame& frame, AppProfile& profile) {
     });
     frame.SetCommandHandler(cmd::kChannelAllocations, [&frame, view] {
         if (!channels) return;
-        CChannelAllocDlg dialog(*channels, CurrentEditContext().alphaTags, &frame);
+        CChannelAllocDlg dialog(*channels, CurrentRadioHasAlphaTags(), &frame);
         if (dialog.exec() == QDialog::Accepted) channels->SelectGroup(0);
         // Committed sizes stay after Cancel too, and the grid must show the
         // groups as they now lie.
