@@ -12,8 +12,8 @@
 
 #include "alignment/password_dialog.h"
 #include "app/app_profile.h"
+#include "app/channel_view_commands.h"
 #include "app/main_frame.h"
-#include "app/placeholder_view.h"
 #include "document/document.h"
 #include "image/process_state.h"
 #include "image/radio_image.h"
@@ -114,8 +114,7 @@ bool Application::InitInstance(const QStringList& arguments) {
     doc_->SetHost(frame_.get());
     // F1 in any parameter dialog opens the help topic of the focused control.
     CParamDialog::SetHelpHook([frame = frame_.get()](int topic) { frame->ShowHelp(topic); });
-    auto* view = new PlaceholderView(frame_.get());
-    frame_->SetView(view, view);
+    InstallChannelView(*frame_, *profile_);
 
     bool ok = true;
     if (line.fileName.isEmpty()) {

@@ -70,6 +70,8 @@ class CFilterEdit : public CModeEdit {
     void SetEnabled(bool enabled);
     // Enter in this field stays here and never reaches the dialog's buttons.
     void SetConsumeEnter(bool consume) { consumeEnter_ = consume; }
+    // Letters typed or pasted appear (and are kept) in upper case.
+    void SetUpperCase(bool on) { upperCase_ = on; }
     const QString& undoText() const { return undoText_; }
 
   signals:
@@ -82,6 +84,7 @@ class CFilterEdit : public CModeEdit {
   protected:
     bool AcceptsChar(int c, int caret) const override;
     void BeforeTypedChar() override;
+    QChar ShownChar(QChar c) const override { return upperCase_ ? c.toUpper() : c; }
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -94,6 +97,7 @@ class CFilterEdit : public CModeEdit {
     int filterKind_ = kFilterAny;
     QString undoText_;
     bool consumeEnter_ = false;
+    bool upperCase_ = false;
 };
 
 }  // namespace kp07

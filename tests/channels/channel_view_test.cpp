@@ -1,0 +1,434 @@
+// The channel view driven through its real widgets: keys on the grid, the
+// floating editor, the lists, copy and paste, the group controls and the
+// CB tag timers.
+#include "channels/channel_view.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QListWidget>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "channels/cell_edit.h"
+#include "channels/channel_columns.h"
+#include "channels/choice_list_dialog.h"
+#include "channels/flex_grid.h"
+#include "image/accessors.h"
+#include "image/channel_table.h"
+#include "image/image_ops.h"
+#include "support/gui/gui_helpers.h"
+#include "support/message_recorder.h"
+#include "support/test_support.h"
+
+namespace kp07 {
+namespace {
+
+const QColor kGrey(220, 220, 220);
+
+// Runs `act` on the next modal list dialog once it is open.
+void WhenListOpens(std::function<void(ListChoiceDialog*)> act) {
+    QTimer::singleShot(0, [act] {
+        auto* dialog = qobject_cast<ListChoiceDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            ADD_FAILURE() << "no list dialog";
+            if (QWidget* w = QApplication::activeModalWidget()) w->close();
+            return;
+        }
+        act(dialog);
+    });
+}
+
+class ViewTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetProcessStateForTest();
+        CreateImageAndBlocks();
+        FillDefaults(*radioImage);
+        LoadPersistentBlocks(*radioImage);
+        channels->SelectGroup(0);
+        view = std::make_unique<CKP05View>();
+        view->resize(1000, 600);
+        view->RefreshView();
+        ASSERT_TRUE(test::ShowActive(view.get()));
+        grid = view->grid();
+        imageModified = 0;
+    }
+    void TearDown() override {
+        view.reset();
+        DestroyImageAndBlocks();
+        ResetProcessStateForTest();
+    }
+    ChannelRecord& R(int slot) { return channels->records[std::size_t(slot)]; }
+    // Puts the grid's current cell on (slot, col) and gives it the focus.
+    void Select(int slot, int col) {
+        const int row = view->GridRowOfSlot(slot);
+        ASSERT_GE(row, 0);
+        grid->SetCurrentCell(row, col);
+        grid->setFocus();
+    }
+    QString Cell(int slot, int col) { return grid->textMatrix(view->GridRowOfSlot(slot), col); }
+    void ShowGroup(int group) {
+        channels->SelectGroup(group);
+        view->RefreshView();
+    }
+
+    std::unique_ptr<CKP05View> view;
+    FlexGrid* grid = nullptr;
+    test::MessageRecorder messages;
+};
+
+TEST_F(ViewTest, ShowsTheCbGroupWithItsHeadings) {
+    EXPECT_EQ(grid->rows(), 77 + 2);
+    EXPECT_EQ(grid->cols(), 24);
+    EXPECT_EQ(grid->fixedRows(), 2);
+    EXPECT_EQ(grid->textMatrix(0, 4), "Frequency");
+    EXPECT_EQ(grid->MergedRange(0, 4), std::make_pair(4, 5));
+    EXPECT_EQ(grid->MergedRange(0, 11), std::make_pair(11, 13));
+    EXPECT_EQ(grid->textMatrix(1, 23), "Xtal");
+    EXPECT_EQ(grid->colWidth(3), 1430);
+    EXPECT_EQ(grid->colAlignment(3), FlexGrid::kLeftTop);
+    EXPECT_EQ(grid->colAlignment(4), FlexGrid::kCenterTop);
+    EXPECT_EQ(grid->textMatrix(2, 0), "  1");
+    EXPECT_EQ(grid->textMatrix(2, 3), "CB CH-01");
+    EXPECT_EQ(grid->textMatrix(2, 5), "477.17500");
+    EXPECT_TRUE(grid->hasCellPicture(2, kColPowerSaveRx));
+    EXPECT_EQ(grid->textMatrix(2, kColPowerSaveTx), "-");
+    EXPECT_EQ(grid->row(), 2);
+    EXPECT_EQ(grid->col(), 0);
+    EXPECT_EQ(view->groupSelector()->count(), 7);
+    EXPECT_EQ(view->groupSelector()->currentText(), "CB      ");
+    EXPECT_EQ(view->groupTagEdit()->text(), "  C  B  ");
+    EXPECT_EQ(view->factText(2), "KR-318       ");
+    EXPECT_EQ(view->factText(4), "COM1  9600BPS");
+
+    // GROUP-1 starts at channel 78; its channels are not in use: grey.
+    ShowGroup(1);
+    EXPECT_EQ(grid->rows(), 16 + 2);
+    EXPECT_EQ(grid->textMatrix(2, 0), " 78");
+    EXPECT_EQ(grid->cellForeColor(2, 4), kGrey);
+    EXPECT_EQ(view->groupSelector()->currentText(), "GROUP-1 ");
+    EXPECT_EQ(channels->currentChannel, 77);
+    // F2 goes on to the next group.
+    QTest::keyClick(grid, Qt::Key_F2);
+    EXPECT_EQ(channels->currentGroup, 2);
+    EXPECT_EQ(grid->textMatrix(2, 0), " 94");
+    // The selector takes the group from the end of its name.
+    view->groupSelector()->setCurrentIndex(6);
+    EXPECT_EQ(channels->currentGroup, 6);
+    EXPECT_EQ(grid->rows(), 11 + 2);
+}
+
+TEST_F(ViewTest, AnEmptyTableShowsNoRows) {
+    channels->SetGroupSizes({0, 0, 0, 0, 0, 0, 0});
+    ShowGroup(0);
+    EXPECT_EQ(grid->rows(), 2);
+    EXPECT_EQ(view->groupSelector()->count(), 0);
+    grid->setFocus();
+    for (int key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_F3, Qt::Key_1, Qt::Key_F2}) {
+        QTest::keyClick(grid, Qt::Key(key));
+    }
+    view->Copy();
+    view->Paste();
+    EXPECT_FALSE(view->editing());
+    EXPECT_EQ(channels->currentGroup, 0);
+
+    // Sizes from a damaged image that add up past 168 are cut back: the
+    // last group shown ends at channel 168.
+    for (int g = 0; g < kGroupCount; ++g) SetGroupChannelCount(*radioImage, g, 200);
+    LoadPersistentBlocks(*radioImage);
+    ShowGroup(0);
+    EXPECT_EQ(grid->rows(), 128 + 2);
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_F2);
+    EXPECT_EQ(channels->currentGroup, 1);
+    EXPECT_EQ(grid->rows(), 40 + 2);
+    EXPECT_EQ(grid->textMatrix(41, 0), "168");
+    QTest::keyClick(grid, Qt::Key_F2);
+    EXPECT_EQ(channels->currentGroup, 0);
+}
+
+TEST_F(ViewTest, TypingNeedsAChannelInUse) {
+    autoTxOffsetMHz = 0.0;
+    ShowGroup(1);
+    Select(77, kColRx);
+    QTest::keyClick(grid, Qt::Key_1);
+    EXPECT_FALSE(view->editing());
+    EXPECT_FALSE(view->cellEditor()->isVisible());
+
+    Select(77, kColChannel);
+    QTest::keyClick(grid, Qt::Key_Space);
+    EXPECT_TRUE(channels->IsInUse(77));
+    EXPECT_FALSE(grid->cellForeColor(2, 4).isValid());  // normal colour again
+    EXPECT_EQ(grid->cellPicture(2, kColPowerSaveRx).toImage(),
+              CheckMarkPixmap(view->palette().color(QPalette::Text)).toImage());
+
+    Select(77, kColRx);
+    QTest::keyClick(grid, Qt::Key_1);
+    ASSERT_TRUE(view->editing());
+    EXPECT_EQ(view->cellEditor()->text(), "1");
+    EXPECT_TRUE(view->cellEditor()->hasFocus());
+    // The editor lies over the cell, one pixel beyond it on every side.
+    const QRect cell = grid->CellRect(2, kColRx).translated(grid->pos());
+    EXPECT_EQ(view->cellEditor()->geometry(), cell.adjusted(-1, -1, 1, 1));
+    QTest::keyClick(view->cellEditor(), Qt::Key_Backspace);
+    QTest::keyClicks(view->cellEditor(), "449.7408");
+    QTest::keyClick(view->cellEditor(), Qt::Key_Return);
+    EXPECT_FALSE(view->editing());
+    EXPECT_FALSE(view->cellEditor()->isVisible());
+    EXPECT_TRUE(grid->hasFocus());
+    EXPECT_EQ(Cell(77, kColRx), "449.74375");
+    EXPECT_DOUBLE_EQ(R(77).txMHz, 449.74375);
+    EXPECT_EQ(Cell(77, kColTx), "---.-----");  // still without transmit
+    EXPECT_TRUE(grid->hasCellPicture(2, kColXtal));
+    EXPECT_EQ(R(77).txSetByHand, 0);
+    EXPECT_EQ(imageModified, 1);
+
+    // Enter on the transmit cell of a channel without transmit edits the
+    // frequency it keeps; Escape stores the shown value back.
+    ShowGroup(0);
+    Select(21, kColTx);
+    QTest::keyClick(grid, Qt::Key_Return);
+    ASSERT_TRUE(view->editing());
+    EXPECT_EQ(view->cellEditor()->text(), "476.95000");
+    EXPECT_EQ(view->cellEditor()->selectedText(), "476.95000");
+    QTest::keyClicks(view->cellEditor(), "450");
+    QTest::keyClick(view->cellEditor(), Qt::Key_Escape);
+    EXPECT_FALSE(view->editing());
+    EXPECT_DOUBLE_EQ(R(21).txMHz, 476.95);
+    EXPECT_EQ(Cell(21, kColTx), "---.-----");
+
+    // A click elsewhere commits as well.
+    Select(2, kColTag);
+    QTest::keyClicks(grid, "x");
+    ASSERT_TRUE(view->editing());
+    QTest::keyClicks(view->cellEditor(), "yz");
+    view->groupSelector()->setFocus();
+    EXPECT_FALSE(view->editing());
+    EXPECT_EQ(R(2).tag, "XYZ     ");
+}
+
+TEST_F(ViewTest, TagCellsTakeOnlyTagCharacters) {
+    Select(2, kColTag);
+    QTest::keyClicks(grid, "!");
+    EXPECT_FALSE(view->editing());
+    for (const char* ok : {"?", "@"}) {
+        Select(2, kColTag);
+        QTest::keyClicks(grid, ok);
+        EXPECT_TRUE(view->editing()) << ok;
+        EXPECT_EQ(view->cellEditor()->text(), ok);
+        QTest::keyClick(view->cellEditor(), Qt::Key_Escape);
+    }
+    EXPECT_EQ(R(2).tag, "CB CH-03");
+}
+
+TEST_F(ViewTest, ToneTypingListsAndPolarity) {
+    Select(0, kColDecoder);
+    QTest::keyClicks(grid, "d");
+    ASSERT_TRUE(view->editing());
+    EXPECT_EQ(view->cellEditor()->text(), "D-");
+    EXPECT_EQ(R(0).rxToneType, 2);
+    EXPECT_EQ(R(0).txToneType, 2);
+    // Enter with nothing after "-" opens the DCS list; Cancel puts the
+    // former types back.
+    QString title;
+    int entries = 0;
+    WhenListOpens([&](ListChoiceDialog* d) {
+        title = d->windowTitle();
+        entries = d->list()->count();
+        d->reject();
+    });
+    QTest::keyClick(view->cellEditor(), Qt::Key_Return);
+    EXPECT_EQ(title, "DCS Frequency(CH= 1)");
+    EXPECT_EQ(entries, 107);
+    EXPECT_EQ(R(0).rxToneType, 0);
+    EXPECT_EQ(R(0).txToneType, 0);
+    EXPECT_EQ(Cell(0, kColDecoder), "-------");
+
+    // From the list: OK stores the chosen code on both sides.
+    Select(0, kColDecoder);
+    QTest::keyClicks(grid, "d");
+    WhenListOpens([](ListChoiceDialog* d) {
+        d->list()->setCurrentRow(2);  // 026
+        d->accept();
+    });
+    QTest::keyClick(view->cellEditor(), Qt::Key_Return);
+    EXPECT_EQ(Cell(0, kColDecoder), "D-026N  ");
+    EXPECT_EQ(Cell(0, kColEncoder), "D-026N  ");
+
+    // F3: N, I, B on the decoder; N, I on the encoder.
+    Select(0, kColDecoder);
+    for (const char* expected : {"D-026I  ", "D-026B  ", "D-026N  "}) {
+        QTest::keyClick(grid, Qt::Key_F3);
+        EXPECT_EQ(Cell(0, kColDecoder), expected);
+    }
+    Select(0, kColEncoder);
+    QTest::keyClick(grid, Qt::Key_F3);
+    EXPECT_EQ(Cell(0, kColEncoder), "D-026I  ");
+    QTest::keyClick(grid, Qt::Key_F3);
+    EXPECT_EQ(Cell(0, kColEncoder), "D-026N  ");
+
+    // A typed CTCSS value; digits only after the "C-".
+    Select(1, kColDecoder);
+    QTest::keyClicks(grid, "c");
+    QTest::keyClicks(view->cellEditor(), "6x7");
+    EXPECT_EQ(view->cellEditor()->text(), "C-67");
+    QTest::keyClick(view->cellEditor(), Qt::Key_Return);
+    EXPECT_EQ(Cell(1, kColDecoder), "C- 67.0");
+    EXPECT_EQ(Cell(1, kColEncoder), "C- 67.0");
+    // Escape abandons a tone edit.
+    QTest::keyClicks(grid, "d");
+    QTest::keyClicks(view->cellEditor(), "23");
+    QTest::keyClick(view->cellEditor(), Qt::Key_Escape);
+    EXPECT_EQ(R(1).rxToneType, 1);
+    EXPECT_EQ(Cell(1, kColDecoder), "C- 67.0");
+
+    // Space steps the type; QLNK follows DCS on both sides.
+    Select(3, kColDecoder);
+    QTest::keyClick(grid, Qt::Key_Space);
+    QTest::keyClick(grid, Qt::Key_Space);
+    EXPECT_EQ(Cell(3, kColDecoder), "D-023N  ");
+    Select(3, kColQlnk);
+    QTest::keyClick(grid, Qt::Key_Space);
+    EXPECT_TRUE(grid->hasCellPicture(view->GridRowOfSlot(3), kColQlnk));
+    Select(3, kColEncoder);
+    QTest::keyClick(grid, Qt::Key_Space);  // DCS -> none
+    EXPECT_EQ(Cell(3, kColQlnk), "-");
+}
+
+TEST_F(ViewTest, ChoiceListsFromSpaceAndDoubleClick) {
+    Select(4, kColSquelch);
+    WhenListOpens([](ListChoiceDialog* d) {
+        EXPECT_EQ(d->windowTitle(), "Squelch Level(CH= 5)");
+        EXPECT_EQ(d->size(), QSize(220, 230));
+        EXPECT_EQ(d->list()->currentRow(), 4);
+        d->list()->setCurrentRow(12);
+        d->accept();
+    });
+    QTest::keyClick(grid, Qt::Key_Space);
+    EXPECT_EQ(Cell(4, kColSquelch), "12");
+
+    // Pri: PG here, then OFF on another channel leaves the marks.
+    Select(4, kColPri);
+    WhenListOpens([](ListChoiceDialog* d) {
+        d->list()->setCurrentRow(3);
+        d->accept();
+    });
+    QTest::keyClick(grid, Qt::Key_Space);
+    EXPECT_EQ(Cell(4, kColPri), "PG");
+    Select(8, kColPri);
+    WhenListOpens([](ListChoiceDialog* d) {
+        EXPECT_EQ(d->list()->currentRow(), 3);
+        d->list()->setCurrentRow(2);  // P moves here
+        d->accept();
+    });
+    const QPoint center = grid->CellRect(view->GridRowOfSlot(8), kColPri).center();
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, center - grid->viewport()->pos());
+    EXPECT_EQ(Cell(8, kColPri), "P");
+    EXPECT_EQ(Cell(4, kColPri), "G");  // the old row lost its P at once
+
+    // Signaling number without a signaling type: a beep, no list.
+    Select(4, kColSignalingNumber);
+    QTest::keyClick(grid, Qt::Key_Space);
+    EXPECT_EQ(Cell(4, kColSignalingNumber), "--");
+    // A double click on the headings does nothing.
+    Select(4, kColPowerSaveTx);
+    const QPoint heading = grid->CellRect(1, kColPowerSaveTx).center() - grid->viewport()->pos();
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, heading);
+    EXPECT_EQ(R(4).powerSaveTx, 0);
+}
+
+TEST_F(ViewTest, CopyAndPasteCellsAndChannels) {
+    QClipboard* clip = QGuiApplication::clipboard();
+    Select(4, kColRx);
+    view->Copy();
+    EXPECT_EQ(clip->text(), "476.52500");
+    Select(4, kColPowerSaveRx);
+    view->Copy();
+    EXPECT_EQ(clip->text(), "v");
+    Select(4, kColChannel);
+    view->Copy();
+    EXPECT_EQ(clip->text(), "  5");
+
+    // Channel 5 (taken out of use) onto channel 12 with only Frequency
+    // shown: the frequencies and the in-use mark go over, nothing else.
+    visibleItems.fill(0);
+    visibleItems[kItemFrequency] = 1;
+    R(4).inUse = 0;
+    R(11).tag = "KEEP";
+    Select(11, kColChannel);
+    messages.Answer(MsgResult::kYes);
+    view->Paste();
+    EXPECT_EQ(messages.last(), "Do you copy Ch  5 data to Ch  12?\n(Only visible columns)");
+    EXPECT_EQ(Cell(11, kColRx), "476.52500");
+    EXPECT_EQ(Cell(11, kColTx), "477.27500");
+    EXPECT_EQ(R(11).tag, "KEEP");
+    EXPECT_FALSE(channels->IsInUse(11));
+    EXPECT_EQ(grid->cellForeColor(view->GridRowOfSlot(11), 3), kGrey);
+
+    // A refused paste changes nothing.
+    clip->setText("Z");
+    Select(12, kColPower);
+    view->Paste();
+    EXPECT_EQ(Cell(12, kColPower), "H");
+    clip->setText("L");
+    view->Paste();
+    EXPECT_EQ(Cell(12, kColPower), "L");
+
+    // While the editor is open, copy and paste work on its text.
+    Select(12, kColRx);
+    QTest::keyClicks(grid, "4");
+    clip->setText("7x7");
+    view->Paste();
+    EXPECT_EQ(view->cellEditor()->text(), "477");
+}
+
+TEST_F(ViewTest, ClearingTheCbTagSwitchesTheGroupOffAfterADelay) {
+    CCellEdit* tag = view->groupTagEdit();
+    tag->setFocus();
+    tag->selectAll();
+    QTest::keyClick(tag, Qt::Key_Backspace);
+    EXPECT_TRUE(channels->IsInUse(0));  // not yet
+    QTRY_VERIFY_WITH_TIMEOUT(!channels->IsInUse(0), 4000);
+    EXPECT_TRUE(channels->IsInUse(77));
+    QTRY_COMPARE_WITH_TIMEOUT(grid->cellForeColor(2, 0), kGrey, 2000);
+    tag->selectAll();
+    QTest::keyClicks(tag, "cb");
+    EXPECT_EQ(tag->text(), "CB");
+    QTRY_VERIFY_WITH_TIMEOUT(channels->IsInUse(0), 4000);
+    QTRY_VERIFY_WITH_TIMEOUT(!grid->cellForeColor(2, 0).isValid(), 2000);
+    EXPECT_EQ(channels->groupTags[0], "CB      ");
+}
+
+TEST_F(ViewTest, ARadioWithoutTagsKeepsItsTags) {
+    hardware->model = 0;  // "KR-302 Series"
+    view->RefreshView();
+    EXPECT_EQ(grid->textMatrix(2, kColTag), "        ");
+    EXPECT_EQ(view->groupTagEdit()->text(), "        ");
+    EXPECT_TRUE(view->groupTagEdit()->isReadOnly());
+    view->groupTagEdit()->setFocus();
+    QTest::keyClicks(view->groupTagEdit(), "x");
+    grid->setFocus();
+    Select(2, kColTag);
+    QTest::keyClicks(grid, "x");
+    EXPECT_FALSE(view->editing());
+    EXPECT_EQ(channels->groupTags[0], "  C  B  ");
+    EXPECT_EQ(R(2).tag, "CB CH-03");
+}
+
+TEST_F(ViewTest, HelpTopicsFollowTheFocus) {
+    Select(0, kColSignalingType);
+    EXPECT_EQ(view->HelpContext(), 319);
+    Select(0, kColBandwidth);
+    EXPECT_EQ(view->HelpContext(), 302);
+    view->groupSelector()->setFocus();
+    EXPECT_EQ(view->HelpContext(), 338);
+    view->groupTagEdit()->setFocus();
+    EXPECT_EQ(view->HelpContext(), 339);
+}
+
+}  // namespace
+}  // namespace kp07
