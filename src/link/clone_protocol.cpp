@@ -6,6 +6,7 @@
 #include "image/accessors.h"
 #include "image/image_ops.h"
 #include "image/process_state.h"
+#include "image/radio_identity.h"
 #include "link/clone_frames.h"
 #include "link/link_clock.h"
 #include "link/link_state.h"
@@ -18,7 +19,6 @@ constexpr int kPauseBetweenRequestsMs = 2;
 constexpr int kPauseAfterBlockMs = 30;
 constexpr int kMaxErrors = 20;
 constexpr int kWakeReadsPerOpen = 5;
-constexpr unsigned kOldestFirmware = 400;  // version 4.00
 
 // handshakePhase is up only while the link start waits for the radio; it
 // must not stay up after a cancel or a failure, or later reads would take
@@ -125,7 +125,7 @@ int ReadBlocks(TransferOwner& owner, RadioImage& destination, ProgressCounter& p
         const int outcome = RequestBlock(block, data);
         if (outcome == kLinkOk) {
             std::memcpy(BlockOf(destination, block), data, kBlockSize);
-            if (block == 0 && GetFirmwareVersion(destination) < kOldestFirmware) {
+            if (block == 0 && GetFirmwareVersion(destination) < kMinimumFirmwareVersion) {
                 owner.Ask(kMsgFirmwareTooOld, MsgButtons::kOk, MsgIcon::kStop);
                 return kLoopStopped;
             }
