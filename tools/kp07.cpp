@@ -11,6 +11,7 @@
 #include <cstring>
 #include <string>
 
+#include "channels/channel_listing.h"
 #include "document/data_file.h"
 #include "document/document.h"
 #include "image/image_ops.h"
@@ -29,6 +30,7 @@ using namespace kp07;
 const char kUsage[] =
     "Usage: kp07 upload   --device PATH [--speed 9600|19200] --out FILE.K07\n"
     "       kp07 download --device PATH [--speed 9600|19200] FILE.K07\n"
+    "       kp07 channels FILE.K07\n"
     "       kp07 --help\n"
     "\n"
     "Reads the memory of a KR-318 radio into a data file (upload), or writes a data\n"
@@ -45,6 +47,9 @@ const char kUsage[] =
     "kept, and only the blocks that differ are written. The file is not changed.\n"
     "When the radio is not in clone mode yet, switch it off and on again when asked.\n"
     "Progress and messages go to standard error. Ctrl+C cancels the transfer.\n"
+    "\n"
+    "channels lists the channels of a data file, group by group, with the texts\n"
+    "of the program's channel grid (a check mark reads \"v\").\n"
     "\n"
     "Exit status: 0 when the transfer completed, 1 when it failed, 2 for a usage\n"
     "error, 130 when it was cancelled.\n";
@@ -232,9 +237,44 @@ int Download(const Arguments& a, CommandLineOwner& owner) {
     return done ? 0 : 1;
 }
 
+// kp07 channels FILE: the channel listing of a data file on standard output.
+int Channels(int argc, char** argv) {
+    if (argc != 3) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    TextMessages messages;
+    SetMessageBackend(&messages);
+    const std::string path = argv[2];
+    int status = 1;
+    switch (CheckDataFile(path, kDataFileSize)) {
+        case 0: {
+            RadioImage image{};
+            FileTrailer trailer{};
+            if (ReadDataFile(path, image, trailer)) {
+                std::fputs(ChannelListing(image).c_str(), stdout);
+                status = 0;
+            }
+            break;
+        }
+        case 2:
+            ShowMessage(34, MsgButtons::kOk, MsgIcon::kStop, path);  // "Problem reading from file"
+            break;
+        case 3:
+            ShowMessage(37, MsgButtons::kOk, MsgIcon::kStop, path);  // format invalid
+            break;
+        default:
+            ShowMessage(32, MsgButtons::kOk, MsgIcon::kStop, path);  // "Problem opening file"
+            break;
+    }
+    SetMessageBackend(nullptr);
+    return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 2 && std::strcmp(argv[1], "channels") == 0) return Channels(argc, argv);
     Arguments a;
     int status = 0;
     if (!ParseArguments(argc, argv, &a, &status)) return status;

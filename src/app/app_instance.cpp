@@ -14,6 +14,7 @@
 #include "app/app_profile.h"
 #include "app/channel_view_commands.h"
 #include "app/main_frame.h"
+#include "app/radio_commands.h"
 #include "document/document.h"
 #include "image/process_state.h"
 #include "image/radio_image.h"
@@ -114,7 +115,8 @@ bool Application::InitInstance(const QStringList& arguments) {
     doc_->SetHost(frame_.get());
     // F1 in any parameter dialog opens the help topic of the focused control.
     CParamDialog::SetHelpHook([frame = frame_.get()](int topic) { frame->ShowHelp(topic); });
-    InstallChannelView(*frame_, *profile_);
+    CKP05View* view = InstallChannelView(*frame_, *profile_);
+    InstallRadioCommands(*frame_, *profile_, view);
 
     bool ok = true;
     if (line.fileName.isEmpty()) {

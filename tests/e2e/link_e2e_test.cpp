@@ -18,7 +18,7 @@
 #include "resources/message.h"
 #include "support/message_recorder.h"
 #include "support/test_support.h"
-#include "tool_process.h"
+#include "support/tool_process.h"
 
 namespace kp07::test {
 namespace {

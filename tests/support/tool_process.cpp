@@ -1,4 +1,4 @@
-#include "tool_process.h"
+#include "support/tool_process.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -38,7 +38,12 @@ bool ReadSome(int fd, std::string* into, int waitMs) {
 
 std::string ToolsDir() {
     const char* dir = std::getenv("KP07_TOOLS_DIR");
-    return dir ? dir : "";
+    if (dir && *dir) return dir;
+#ifdef KP07_BUILD_TOOLS_DIR
+    return KP07_BUILD_TOOLS_DIR;  // the tools of the build these tests belong to
+#else
+    return "";
+#endif
 }
 
 TempDir::TempDir() {

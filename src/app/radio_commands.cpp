@@ -1,0 +1,51 @@
+#include "app/radio_commands.h"
+
+#include "app/app_profile.h"
+#include "app/configuration_dialog.h"
+#include "app/main_frame.h"
+#include "channels/channel_view.h"
+#include "image/image_ops.h"
+#include "image/radio_image.h"
+#include "link/link_state.h"
+#include "link/serial_port.h"
+#include "link/transfer_dialog.h"
+#include "resources/command_ids.h"
+
+namespace kp07 {
+
+int RunTransfer(CMainFrame& frame, CTransferDialog& dialog, int mode) {
+    RebuildImage(*radioImage);
+    ReplaceCurrentPort();
+    if (mode == kTransferUpload) uploadSucceeded = 0;
+    dialog.SetMode(mode);
+    const int result = dialog.RunModal();
+    // Only a completed upload replaces the document: a failed one leaves it,
+    // its name included, as it was.
+    if (mode == kTransferUpload && result == QDialog::Accepted && uploadSucceeded) {
+        defaultFileLoaded = 0;
+        currentFileName = kNoFileName;
+        frame.SetTitle(currentFileName);
+    }
+    currentPort.reset();
+    LoadPersistentBlocks(*radioImage);
+    frame.ApplyRefresh(kRefreshAll);
+    return result;
+}
+
+CTransferDialog* InstallRadioCommands(CMainFrame& frame, AppProfile& profile, CKP05View* view) {
+    auto* dialog = new CTransferDialog(&frame);
+    auto upload = [&frame, dialog] { RunTransfer(frame, *dialog, kTransferUpload); };
+    auto download = [&frame, dialog] { RunTransfer(frame, *dialog, kTransferDownload); };
+    frame.SetCommandHandler(cmd::kUpload, upload);
+    frame.SetCommandHandler(cmd::kToolbarUpload, upload);
+    frame.SetCommandHandler(cmd::kDownload, download);
+    frame.SetCommandHandler(cmd::kToolbarDownload, download);
+    if (view) view->SetProductionDownload(download);
+    frame.SetCommandHandler(cmd::kConfigure, [&frame, &profile] {
+        CConfigurationDialog configure(profile, &frame);
+        if (configure.exec() == QDialog::Accepted) frame.ApplyRefresh(kRefreshFacts);
+    });
+    return dialog;
+}
+
+}  // namespace kp07
