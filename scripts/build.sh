@@ -12,5 +12,14 @@ if [ "${1:-}" = "--asan" ]; then
   flags=(-DCMAKE_BUILD_TYPE=Debug -DKP07_SANITIZE=ON -DKP07_WERROR=ON)
 fi
 
+# The Qt meta-object code generator keeps a cache that does not notice
+# headers added after the folder was first built; start it afresh whenever
+# the set of source files changed.
+sources=$(find src tests tools \( -name '*.h' -o -name '*.cpp' \) | sort | md5sum)
+if [ -f "$dir/.kp07-sources" ] && [ "$(cat "$dir/.kp07-sources")" != "$sources" ]; then
+  rm -rf "$dir"/src/*_autogen "$dir"/tests/*_autogen
+fi
+
 cmake -S . -B "$dir" -G Ninja "${flags[@]}" >/dev/null
 cmake --build "$dir" -j "$(nproc)"
+echo "$sources" > "$dir/.kp07-sources"
