@@ -72,14 +72,7 @@ class TextMessages : public MessageBackend {
         }
         std::fprintf(stderr, "%skp07: %s\n", pendingProgress ? "\n" : "", line.c_str());
         pendingProgress = false;
-        switch (buttons) {
-            case MsgButtons::kOk:
-                return MsgResult::kOk;
-            case MsgButtons::kYesNo:
-                return MsgResult::kNo;
-            default:
-                return MsgResult::kCancel;
-        }
+        return CautiousAnswer(buttons);
     }
     bool pendingProgress = false;
 };

@@ -11,14 +11,7 @@ class StderrBackend : public MessageBackend {
   public:
     MsgResult Show(const std::string& text, MsgButtons buttons, MsgIcon) override {
         std::fprintf(stderr, "%s\n", text.c_str());
-        switch (buttons) {
-            case MsgButtons::kOk:
-                return MsgResult::kOk;
-            case MsgButtons::kYesNo:
-                return MsgResult::kNo;
-            default:
-                return MsgResult::kCancel;
-        }
+        return CautiousAnswer(buttons);
     }
 };
 
@@ -26,6 +19,17 @@ StderrBackend stderrBackend;
 MessageBackend* currentBackend = &stderrBackend;
 
 }  // namespace
+
+MsgResult CautiousAnswer(MsgButtons buttons) {
+    switch (buttons) {
+        case MsgButtons::kOk:
+            return MsgResult::kOk;
+        case MsgButtons::kYesNo:
+            return MsgResult::kNo;
+        default:
+            return MsgResult::kCancel;
+    }
+}
 
 MessageBackend* SetMessageBackend(MessageBackend* backend) {
     MessageBackend* previous = currentBackend;

@@ -18,6 +18,10 @@ class MessageBackend {
     virtual MsgResult Show(const std::string& text, MsgButtons buttons, MsgIcon icon) = 0;
 };
 
+// The answer of a box closed without a choice: OK for an OK box, No for a
+// Yes/No question, Cancel otherwise. Backends without a user give it too.
+MsgResult CautiousAnswer(MsgButtons buttons);
+
 // Installs a backend (nullptr puts back the default, which writes the text to
 // standard error and answers OK, No or Cancel). Returns the previous one.
 MessageBackend* SetMessageBackend(MessageBackend* backend);

@@ -64,14 +64,7 @@ MsgResult ToResult(int clicked, MsgButtons buttons) {
         default:
             break;
     }
-    switch (buttons) {
-        case MsgButtons::kOk:
-            return MsgResult::kOk;
-        case MsgButtons::kYesNo:
-            return MsgResult::kNo;
-        default:
-            return MsgResult::kCancel;
-    }
+    return CautiousAnswer(buttons);
 }
 
 MsgResult ShowOnThisThread(const std::string& text, MsgButtons buttons, MsgIcon icon) {
