@@ -37,7 +37,6 @@ class AppTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetProcessStateForTest();
-        ResetLinkStateForTest();
         ASSERT_TRUE(dir.isValid());
         SetExecutableDirectoryForTest(dir.path().toStdString());
         oldCwd = QDir::currentPath();
@@ -47,7 +46,6 @@ class AppTest : public ::testing::Test {
         QDir::setCurrent(oldCwd);
         SetExecutableDirectoryForTest("");
         DestroyImageAndBlocks();
-        ResetLinkStateForTest();
         ResetProcessStateForTest();
     }
     QString ProfilePath() const { return dir.path() + "/kp07xt.ini"; }

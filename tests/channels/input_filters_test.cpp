@@ -58,60 +58,51 @@ TEST(FilterKinds, BackspaceAlwaysAndBitSevenOnlyInTheTagKind) {
     EXPECT_TRUE(FilterAcceptsChar(0, 0x4e2d, 0));
 }
 
-TEST(CellCharTests, ReturnTheCharacterOrZero) {
-    // Tag cells refuse only "!,#%&.;~": "?", "@" and the quote pass here.
-    for (char c : std::string("!,#%&.;~")) EXPECT_EQ(IsTagChar(c, 0), 0) << c;
-    for (char c : std::string("?@\"$'<>^{|} aZ9_")) EXPECT_EQ(IsTagChar(c, 3), c) << c;
+// Every character of 0x20..0x7e that `test` returns unchanged (the others
+// must give 0), and the same for the characters with bit 7 set.
+template <class Test>
+std::string Passed(Test test, int bit7 = 0) {
+    std::string out;
+    for (int c = 0x20; c <= 0x7e; ++c) {
+        const int got = test(c | bit7);
+        EXPECT_TRUE(got == 0 || got == (c | bit7)) << c;
+        if (got) out += char(c);
+    }
+    return out;
+}
+
+TEST(CellCharTests, EachTestPassesExactlyItsCharacters) {
+    std::string tag;  // all printable characters but "!,#%&.;~"
+    for (int c = 0x20; c <= 0x7e; ++c) {
+        if (std::string("!,#%&.;~").find(char(c)) == std::string::npos) tag += char(c);
+    }
+    const auto tagTest = [](int c) { return IsTagChar(c, 3); };
+    EXPECT_EQ(Passed(tagTest), tag);
+    EXPECT_EQ(Passed(IsFreqChar), " .0123456789");
+    EXPECT_EQ(Passed(IsToneDigit), "0123456789ABCDEabcde");
+    EXPECT_EQ(Passed(IsHexChar), "0123456789ABCDEFabcdef");
     EXPECT_EQ(IsTagChar(0x1f, 0), 0);
     EXPECT_EQ(IsTagChar(0x7f, 0), 0);
-
-    EXPECT_EQ(IsFreqChar('7'), '7');
-    EXPECT_EQ(IsFreqChar('.'), '.');
-    EXPECT_EQ(IsFreqChar(' '), ' ');
-    EXPECT_EQ(IsFreqChar('-'), 0);
-    EXPECT_EQ(IsFreqChar('+'), 0);
-    EXPECT_EQ(IsFreqChar('e'), 0);
-
-    EXPECT_EQ(IsToneDigit('e'), 'e');
-    EXPECT_EQ(IsToneDigit('E'), 'E');
-    EXPECT_EQ(IsToneDigit('a'), 'a');
-    EXPECT_EQ(IsToneDigit('F'), 0);
-    EXPECT_EQ(IsToneDigit('f'), 0);
-    EXPECT_EQ(IsToneDigit('#'), 0);
-
-    EXPECT_EQ(IsHexChar('F'), 'F');
-    EXPECT_EQ(IsHexChar('f'), 'f');
-    EXPECT_EQ(IsHexChar('G'), 0);
-    EXPECT_EQ(IsHexChar('g'), 0);
-
-    for (int c : {8}) {
-        EXPECT_EQ(IsTagChar(c, 0), 8);
-        EXPECT_EQ(IsFreqChar(c), 8);
-        EXPECT_EQ(IsToneDigit(c), 8);
-        EXPECT_EQ(IsHexChar(c), 8);
+    for (int c : {kBackspaceChar}) {
+        EXPECT_EQ(IsTagChar(c, 0), c);
+        EXPECT_EQ(IsFreqChar(c), c);
+        EXPECT_EQ(IsToneDigit(c), c);
+        EXPECT_EQ(IsHexChar(c), c);
     }
-}
 
-TEST(CellCharTests, BitSevenIsTestedAsSevenBitInTagAndToneModes) {
-    // 0xC5 is 'E' with bit 7 set, 0xA1 is '!' with bit 7 set. The character
-    // itself comes back unchanged.
-    for (int mode : {0, 5}) {
-        EXPECT_EQ(CellModeChar(mode, 0xC5, 0), 0xC5) << mode;
-        EXPECT_EQ(CellModeChar(mode, 0xA1, 0), 0) << mode;
+    // The editor's modes pick their test; the tag modes and the letters of the
+    // tone-digit mode judge a character with bit 7 set as its 7-bit twin.
+    const auto mode = [](int m) { return [m](int c) { return CellModeChar(m, c, 0); }; };
+    for (int m : {kCellTag, kCellTag2}) {
+        EXPECT_EQ(Passed(mode(m)), tag) << m;
+        EXPECT_EQ(Passed(mode(m), 0x80), tag) << m;
     }
-    EXPECT_EQ(CellModeChar(2, 0xC5, 0), 0xC5);
-    EXPECT_EQ(CellModeChar(2, 0xC6, 0), 0);  // 'F' | 0x80
-    EXPECT_EQ(CellModeChar(3, 0xC5, 0), 0);  // hex mode does not mask
-    EXPECT_EQ(CellModeChar(1, 0xB1, 0), 0);
-}
-
-TEST(CellCharTests, ModesPickTheirTests) {
-    EXPECT_EQ(CellModeChar(2, 'F', 0), 0);
-    EXPECT_EQ(CellModeChar(3, 'F', 0), 'F');
-    EXPECT_EQ(CellModeChar(4, '.', 0), '.');
-    EXPECT_EQ(CellModeChar(4, 'C', 0), 0);
-    EXPECT_EQ(CellModeChar(5, '!', 0), 0);
-    EXPECT_EQ(CellModeChar(1, '!', 0), 0);
+    EXPECT_EQ(Passed(mode(kCellFreq)), " .0123456789");
+    EXPECT_EQ(Passed(mode(kCellToneDigit)), "0123456789ABCDEabcde");
+    EXPECT_EQ(Passed(mode(kCellToneDigit), 0x80), "ABCDEabcde");  // digits are not masked
+    EXPECT_EQ(Passed(mode(kCellHex)), "0123456789ABCDEFabcdef");
+    EXPECT_EQ(Passed(mode(kCellToneValue)), " .0123456789");
+    for (int m : {kCellFreq, kCellHex}) EXPECT_EQ(Passed(mode(m), 0x80), "") << m;
     // Any other mode lets everything through.
     EXPECT_EQ(CellModeChar(6, '!', 0), '!');
     EXPECT_EQ(CellModeChar(-1, '~', 0), '~');

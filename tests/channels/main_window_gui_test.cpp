@@ -28,7 +28,6 @@
 #include "document/document.h"
 #include "image/channel_table.h"
 #include "image/image_ops.h"
-#include "link/link_state.h"
 #include "params/channel_alloc_dialog.h"
 #include "params/filter_edit.h"
 #include "resources/command_ids.h"
@@ -43,7 +42,6 @@ class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetProcessStateForTest();
-        ResetLinkStateForTest();
         ASSERT_TRUE(dir.isValid());
         SetExecutableDirectoryForTest(dir.path().toStdString());
         oldCwd = QDir::currentPath();
@@ -54,7 +52,6 @@ class MainWindowTest : public ::testing::Test {
         QDir::setCurrent(oldCwd);
         SetExecutableDirectoryForTest("");
         DestroyImageAndBlocks();
-        ResetLinkStateForTest();
         ResetProcessStateForTest();
     }
     QString ProfilePath() const { return dir.path() + "/kp07xt.ini"; }

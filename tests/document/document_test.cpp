@@ -2,9 +2,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "document/data_file.h"
@@ -14,6 +11,7 @@
 #include "image/image_ops.h"
 #include "support/message_recorder.h"
 #include "support/test_support.h"
+#include "support/tool_process.h"
 
 namespace kp07 {
 namespace {
@@ -35,22 +33,6 @@ class FakeHost : public DocumentHost {
     std::string savePath;
 };
 
-std::string MakeTempDir() {
-    char templ[] = "/tmp/kp07docXXXXXX";
-    const char* dir = ::mkdtemp(templ);
-    return dir ? dir : "/tmp";
-}
-
-Bytes ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteAll(const std::string& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
-
 // A data file of `firmware` whose image is otherwise a new default image.
 Bytes DataFile(unsigned firmware, double offset = 0.0) {
     RadioImage im{};
@@ -67,8 +49,8 @@ class DocumentTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetProcessStateForTest();
-        exeDir = MakeTempDir();
-        workDir = MakeTempDir();
+        ASSERT_FALSE(exeFolder.path().empty());
+        ASSERT_FALSE(workFolder.path().empty());
         SetExecutableDirectoryForTest(exeDir);
         char cwd[4096];
         oldCwd = ::getcwd(cwd, sizeof cwd) ? cwd : "/";
@@ -78,12 +60,13 @@ class DocumentTest : public ::testing::Test {
         InjectDataFileWriteFaultForTest(-1);
         SetExecutableDirectoryForTest("");
         [[maybe_unused]] int rc = ::chdir(oldCwd.c_str());
-        rc = std::system(("rm -rf " + exeDir + " " + workDir).c_str());
         DestroyImageAndBlocks();
         ResetProcessStateForTest();
     }
 
-    std::string exeDir, workDir, oldCwd;
+    test::TempDir exeFolder, workFolder;
+    const std::string exeDir = exeFolder.path(), workDir = workFolder.path();
+    std::string oldCwd;
     FakeHost host;
     CKP05Doc doc{&host};
     test::MessageRecorder messages;
@@ -95,7 +78,7 @@ TEST_F(DocumentTest, FirstStartWritesTheDefaultFileIntoTheCurrentFolder) {
     EXPECT_EQ(currentFileName, "<none>");
     EXPECT_EQ(defaultFileLoaded, 0);
     EXPECT_TRUE(host.fiveTone);
-    const Bytes written = ReadAll(workDir + "/defaultu.k07");
+    const Bytes written = test::ReadFileBytes(workDir + "/defaultu.k07");
     ASSERT_EQ(written.size(), 7815u);
     EXPECT_EQ(written[0], 0x03);  // firmware 3.00 of a new image
     EXPECT_EQ(written[1], 0x00);
@@ -105,7 +88,7 @@ TEST_F(DocumentTest, FirstStartWritesTheDefaultFileIntoTheCurrentFolder) {
 TEST_F(DocumentTest, DefaultFileNextToTheProgramIsLoadedAndSavingItAsks) {
     Bytes file = DataFile(400, 1.5);
     file[281] = 70;  // a CB group of 70 channels marks the file's content
-    WriteAll(exeDir + "/defaultu.k07", file);
+    test::WriteFileBytes(exeDir + "/defaultu.k07", file);
     ASSERT_TRUE(doc.OnNewDocument());
     EXPECT_EQ(currentFileName, exeDir + "/defaultu.k07");
     EXPECT_EQ(host.title, currentFileName);
@@ -116,7 +99,7 @@ TEST_F(DocumentTest, DefaultFileNextToTheProgramIsLoadedAndSavingItAsks) {
     messages.Answer(MsgResult::kNo);
     EXPECT_FALSE(doc.OnFileSave());
     EXPECT_EQ(messages.last(), "Do  you want to write default file?");
-    EXPECT_EQ(ReadAll(exeDir + "/defaultu.k07"), file);
+    EXPECT_EQ(test::ReadFileBytes(exeDir + "/defaultu.k07"), file);
 }
 
 TEST_F(DocumentTest, OpenRefusesFilesOfTheWrongSizeOrOldFirmware) {
@@ -126,22 +109,22 @@ TEST_F(DocumentTest, OpenRefusesFilesOfTheWrongSizeOrOldFirmware) {
     const std::string bad =
         "The File cannot be Opened.\r\nThe File's format is invalid or not Supported";
     for (std::size_t size : {std::size_t(7814), std::size_t(7816), std::size_t(0)}) {
-        WriteAll(workDir + "/x.K07", Bytes(size, 4));
+        test::WriteFileBytes(workDir + "/x.K07", Bytes(size, 4));
         EXPECT_FALSE(doc.OpenFile(workDir + "/x.K07")) << size;
         EXPECT_EQ(messages.last(), bad) << size;
     }
     EXPECT_FALSE(doc.OpenFile(workDir + "/missing.K07"));
     EXPECT_EQ(messages.last(), "Problem opening file\r\nFile Name = " + workDir + "/missing.K07");
 
-    WriteAll(workDir + "/old.K07", DataFile(399));
+    test::WriteFileBytes(workDir + "/old.K07", DataFile(399));
     EXPECT_FALSE(doc.OpenFile(workDir + "/old.K07"));
     EXPECT_EQ(messages.last(), "Update the firmware Ver.4.00 or later.");
     // A default image (firmware 3.00) is refused by Open as well.
-    WriteAll(workDir + "/new.K07", DataFile(300));
+    test::WriteFileBytes(workDir + "/new.K07", DataFile(300));
     EXPECT_FALSE(doc.OpenFile(workDir + "/new.K07"));
     EXPECT_EQ(*radioImage, before);
 
-    WriteAll(workDir + "/good.K07", DataFile(400));
+    test::WriteFileBytes(workDir + "/good.K07", DataFile(400));
     EXPECT_TRUE(doc.OpenFile(workDir + "/good.K07"));
     EXPECT_EQ(currentFileName, workDir + "/good.K07");
     EXPECT_EQ(GetFirmwareVersion(*radioImage), 400u);
@@ -149,14 +132,14 @@ TEST_F(DocumentTest, OpenRefusesFilesOfTheWrongSizeOrOldFirmware) {
 }
 
 TEST_F(DocumentTest, AnOldDefaultFileIsStillLoadedAtStart) {
-    WriteAll(exeDir + "/defaultu.k07", DataFile(300));
+    test::WriteFileBytes(exeDir + "/defaultu.k07", DataFile(300));
     doc.OnNewDocument();
     EXPECT_EQ(defaultFileLoaded, 1);
     EXPECT_EQ(currentFileName, exeDir + "/defaultu.k07");
 }
 
 TEST_F(DocumentTest, AShortDefaultFileLeavesTheDefaults) {
-    WriteAll(exeDir + "/defaultu.k07", Bytes(100, 0xEE));
+    test::WriteFileBytes(exeDir + "/defaultu.k07", Bytes(100, 0xEE));
     doc.OnNewDocument();
     EXPECT_EQ(defaultFileLoaded, 0);
     EXPECT_EQ(messages.last(),
@@ -172,7 +155,7 @@ TEST_F(DocumentTest, SavingKeepsTheOldFileWhenTheWriteFails) {
     host.savePath = workDir + "/radio.K07";
     autoTxOffsetMHz = -2.5;
     ASSERT_TRUE(doc.OnFileSaveAs());
-    const Bytes first = ReadAll(host.savePath);
+    const Bytes first = test::ReadFileBytes(host.savePath);
     ASSERT_EQ(first.size(), 7815u);
     // The trailer is the offset's 8 bytes in little-endian order.
     const FileTrailer t = TrailerFromOffset(-2.5);
@@ -185,23 +168,23 @@ TEST_F(DocumentTest, SavingKeepsTheOldFileWhenTheWriteFails) {
     InjectDataFileWriteFaultForTest(1000);
     EXPECT_FALSE(doc.OnFileSave());
     EXPECT_EQ(messages.last(), "Problem writing to file");
-    EXPECT_EQ(ReadAll(host.savePath), first);
+    EXPECT_EQ(test::ReadFileBytes(host.savePath), first);
     EXPECT_EQ(imageModified, 1);
     InjectDataFileWriteFaultForTest(-1);
     EXPECT_TRUE(doc.OnFileSave());
     EXPECT_EQ(imageModified, 0);
-    EXPECT_EQ(ReadAll(host.savePath)[281], 5);
+    EXPECT_EQ(test::ReadFileBytes(host.savePath)[281], 5);
 }
 
 TEST_F(DocumentTest, ReadOnlyFilesAreNotWritten) {
     doc.OnNewDocument();
     const std::string path = workDir + "/locked.K07";
-    WriteAll(path, DataFile(400));
+    test::WriteFileBytes(path, DataFile(400));
     ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
     currentFileName = path;
     EXPECT_FALSE(doc.OnFileSave());
     EXPECT_EQ(messages.last(), "The File's attribute is Read_Only.\r\nFile Name = " + path);
-    EXPECT_EQ(ReadAll(path), DataFile(400));
+    EXPECT_EQ(test::ReadFileBytes(path), DataFile(400));
 }
 
 TEST_F(DocumentTest, TheSaveQuestion) {
@@ -225,7 +208,7 @@ TEST_F(DocumentTest, TheSaveQuestion) {
     host.savePath = workDir + "/kept.K07";
     messages.Answer(MsgResult::kYes);
     EXPECT_TRUE(doc.ConfirmDiscard());
-    EXPECT_EQ(ReadAll(host.savePath).size(), 7815u);
+    EXPECT_EQ(test::ReadFileBytes(host.savePath).size(), 7815u);
 }
 
 TEST_F(DocumentTest, OverlongSavePathsAreRefused) {
@@ -246,7 +229,7 @@ TEST_F(DocumentTest, RandomFilesOpenSafely) {
         SetFirmwareVersion(im, 400 + round);
         Bytes bytes(im.begin(), im.begin() + kImageSize);
         for (int i = 0; i < 8; ++i) bytes.push_back(std::uint8_t(rng()));
-        WriteAll(workDir + "/random.K07", bytes);
+        test::WriteFileBytes(workDir + "/random.K07", bytes);
         ASSERT_TRUE(doc.OpenFile(workDir + "/random.K07"));
         EXPECT_LE(channels->allocated(), 168);
         RebuildImage(*radioImage);

@@ -80,64 +80,39 @@ FlagArray RandFlags(std::mt19937& r) {
     return f;
 }
 
-#define WHOLE(Name, width, ...)                                    \
-    FieldCase {                                                    \
-#Name, Join({__VA_ARGS__}),                                      \
-            [](RadioImage& im, std::mt19937& r) {                        \
-                const unsigned v = Rand(r, width);                       \
-                Set##Name(im, v);                                        \
-                return Get##Name(im) == v;                               \
-            },                                                           \
-            [](const RadioImage& im) { (void)Get##Name(im); } \
-    }
-
-#define INDEXED(Name, index, width, ...)                           \
-    FieldCase {                                                    \
-#Name "[" #index "]", Join({__VA_ARGS__}),                       \
-            [](RadioImage& im, std::mt19937& r) {                        \
-                const unsigned v = Rand(r, width);                       \
-                Set##Name(im, index, v);                                 \
-                return Get##Name(im, index) == v;                        \
-            },                                                           \
-            [](const RadioImage& im) { (void)Get##Name(im, index); } \
-    }
-
-// A record field with a value made by `make` (an expression of r).
-#define RECORD(Name, Window, index, make, ...)                     \
-    FieldCase {                                                    \
-#Name "@" #Window "[" #index "]", Join({__VA_ARGS__}),           \
-            [](RadioImage& im, std::mt19937& r) {                        \
-                const auto v = make;                                     \
-                Set##Name(Window(im, index), v);                         \
-                return Get##Name(Window(std::as_const(im), index)) == v; \
-            },                                                           \
-            [](const RadioImage& im) { (void)Get##Name(Window(im, index)); } \
-    }
-
-// A whole-image field with a value made by `make`.
-#define MADE(Name, make, ...)                                      \
-    FieldCase {                                                    \
-#Name, Join({__VA_ARGS__}),                                      \
-            [](RadioImage& im, std::mt19937& r) {                        \
-                const auto v = make;                                     \
-                Set##Name(im, v);                                        \
-                return Get##Name(im) == v;                               \
-            },                                                           \
-            [](const RadioImage& im) { (void)Get##Name(im); } \
-    }
-
-#define MADE_INDEXED(Name, index, make, ...)                       \
-    FieldCase {                                                    \
-#Name "[" #index "]", Join({__VA_ARGS__}),                       \
-            [](RadioImage& im, std::mt19937& r) {                        \
-                const auto v = make;                                     \
-                Set##Name(im, index, v);                                 \
-                return Get##Name(im, index) == v;                        \
-            },                                                           \
-            [](const RadioImage& im) { (void)Get##Name(im, index); } \
-    }
+// clang-format off
+// A whole-image field with a value made by `make` (an expression of r).
+#define MADE(Name, make, ...)                                                    \
+    FieldCase{#Name, Join({__VA_ARGS__}),                                        \
+              [](RadioImage& im, std::mt19937& r) {                              \
+                  const auto v = make;                                           \
+                  Set##Name(im, v);                                              \
+                  return Get##Name(im) == v;                                     \
+              },                                                                 \
+              [](const RadioImage& im) { (void)Get##Name(im); }}
+#define MADE_INDEXED(Name, index, make, ...)                                     \
+    FieldCase{#Name "[" #index "]", Join({__VA_ARGS__}),                         \
+              [](RadioImage& im, std::mt19937& r) {                              \
+                  const auto v = make;                                           \
+                  Set##Name(im, index, v);                                       \
+                  return Get##Name(im, index) == v;                              \
+              },                                                                 \
+              [](const RadioImage& im) { (void)Get##Name(im, index); }}
+// A field of the record Window(im, index).
+#define RECORD(Name, Window, index, make, ...)                                   \
+    FieldCase{#Name "@" #Window "[" #index "]", Join({__VA_ARGS__}),             \
+              [](RadioImage& im, std::mt19937& r) {                              \
+                  const auto v = make;                                           \
+                  Set##Name(Window(im, index), v);                               \
+                  return Get##Name(Window(std::as_const(im), index)) == v;       \
+              },                                                                 \
+              [](const RadioImage& im) { (void)Get##Name(Window(im, index)); }}
+// clang-format on
 
 #define BITS(w) Rand(r, w)
+// Fields holding any value of `width` bits.
+#define WHOLE(Name, width, ...) MADE(Name, BITS(width), __VA_ARGS__)
+#define INDEXED(Name, index, width, ...) MADE_INDEXED(Name, index, BITS(width), __VA_ARGS__)
 
 std::vector<FieldCase> Build() {
     return {

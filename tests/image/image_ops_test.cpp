@@ -26,13 +26,7 @@
 namespace kp07 {
 namespace {
 
-using Bytes = std::vector<int>;
-
-void ExpectBytes(const RadioImage& im, int first, const Bytes& expected, const char* what) {
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(im[first + i], expected[i]) << what << ", byte " << first + int(i);
-    }
-}
+using test::BytesAt;
 
 class ImageOps : public ::testing::Test {
   protected:
@@ -56,11 +50,11 @@ class ImageOps : public ::testing::Test {
 TEST_F(ImageOps, NewImageHoldsTheDefaults) {
     const RadioImage im = NewImage();
     // Identity: firmware 3.00, production "0000", serial "1C010001".
-    ExpectBytes(im, 0, {0x03, 0x00}, "firmware");
-    ExpectBytes(im, 7715, {0x00, 0x00}, "production number");
-    ExpectBytes(im, 7721, {0x11, 0x01, 0x01, 0x00}, "serial number");
+    EXPECT_TRUE(BytesAt(im, 0, {0x03, 0x00}));                 // firmware
+    EXPECT_TRUE(BytesAt(im, 7715, {0x00, 0x00}));              // production number
+    EXPECT_TRUE(BytesAt(im, 7721, {0x11, 0x01, 0x01, 0x00}));  // serial number
     // Header option bytes 2-8.
-    ExpectBytes(im, 2, {0x00, 0x11, 0x9B, 0xE8, 0x28, 0x09, 0x8B}, "header");
+    EXPECT_TRUE(BytesAt(im, 2, {0x00, 0x11, 0x9B, 0xE8, 0x28, 0x09, 0x8B}));  // header
     // Speed dial codes are empty (first byte 0x0F); ANI and emergency codes too.
     for (int k = 0; k < 10; ++k) EXPECT_EQ(im[9 + 8 * k], 0x0F) << "speed dial " << k;
     EXPECT_EQ(im[7630], 0x0F);
@@ -68,50 +62,48 @@ TEST_F(ImageOps, NewImageHoldsTheDefaults) {
     EXPECT_EQ(im[124], 0x33);  // scan resume times
     EXPECT_EQ(im[125], 0x20);  // low battery alert
     EXPECT_EQ(im[128], 0x40);  // DTMF pause time 2
-    ExpectBytes(im, 129, {1, 3, 8, 33, 11, 23, 2, 4, 12, 32, 31, 29}, "key functions");
-    ExpectBytes(im, 141, {0x00, 0x00, 0x11, 0x00}, "emergency");
-    ExpectBytes(im, 145, {36, 20, 27, 40, 3, 1, 8, 36}, "power-on tag");
-    ExpectBytes(im, 281, {77, 16, 16, 16, 16, 16, 11}, "group sizes");
-    for (int i = 4497; i <= 6696; ++i) ASSERT_EQ(im[i], 0) << i;
+    EXPECT_TRUE(BytesAt(im, 129, {1, 3, 8, 33, 11, 23, 2, 4, 12, 32, 31, 29}));  // key functions
+    EXPECT_TRUE(BytesAt(im, 141, {0x00, 0x00, 0x11, 0x00}));                     // emergency
+    EXPECT_TRUE(BytesAt(im, 145, {36, 20, 27, 40, 3, 1, 8, 36}));                // power-on tag
+    EXPECT_TRUE(BytesAt(im, 281, {77, 16, 16, 16, 16, 16, 11}));                 // group sizes
+    EXPECT_TRUE(BytesAt(im, 4497, std::vector<int>(2200, 0)));
 
-    // 5-tone general, format timing and user tones.
-    ExpectBytes(im, 6697, {50, 30, 30, 10, 70, 160, 0x1F, 0xAE, 0xF4, 0x1F, 160, 10, 31, 30, 60},
-                "5-tone general");
-    ExpectBytes(im, 6712, {70, 42, 70,  42, 70, 42, 70, 42, 70, 42, 100, 60,
-                           70, 42, 100, 60, 40, 24, 33, 20, 70, 42, 40,  24},
-                "format timing");
-    ExpectBytes(im, 6736, {0x09, 0x60, 0x04, 0x24, 0x04, 0x88, 0x04, 0xF6, 0x05, 0x78,
-                           0x05, 0xFA, 0x06, 0x86, 0x07, 0x26, 0x07, 0xD0, 0x08, 0x98,
-                           0x0A, 0xF0, 0x03, 0x2A, 0x03, 0xCA, 0x03, 0x75, 0x0A, 0x28},
-                "user tones 2400 .. 2600 Hz");
+    // 5-tone general, format timing and user tones 2400 .. 2600 Hz.
+    EXPECT_TRUE(
+        BytesAt(im, 6697, {50, 30, 30, 10, 70, 160, 0x1F, 0xAE, 0xF4, 0x1F, 160, 10, 31, 30, 60}));
+    EXPECT_TRUE(BytesAt(im, 6712, {70, 42, 70,  42, 70, 42, 70, 42, 70, 42, 100, 60,
+                                   70, 42, 100, 60, 40, 24, 33, 20, 70, 42, 40,  24}));
+    EXPECT_TRUE(BytesAt(im, 6736, {0x09, 0x60, 0x04, 0x24, 0x04, 0x88, 0x04, 0xF6, 0x05, 0x78,
+                                   0x05, 0xFA, 0x06, 0x86, 0x07, 0x26, 0x07, 0xD0, 0x08, 0x98,
+                                   0x0A, 0xF0, 0x03, 0x2A, 0x03, 0xCA, 0x03, 0x75, 0x0A, 0x28}));
     // 32 systems: TP40, monitor "Both", call and PTT on, auto reset, all codes.
     for (int s = 0; s < 32; ++s) {
-        ExpectBytes(im, 6766 + 6 * s, {0xBF, 0, 0, 0, 0x80, 0xFF}, "5-tone system");
+        EXPECT_TRUE(BytesAt(im, 6766 + 6 * s, {0xBF, 0, 0, 0, 0x80, 0xFF}));  // 5-tone system
     }
     // Decode entries "12345" / "DECODE-n"; the group entry "  GROUP ".
     for (int e = 0; e < 8; ++e) {
-        ExpectBytes(im, 6958 + 15 * e,
-                    {0, 0xFF, 0xF5, 0x43, 0x21, 0x24, 0x10, 13, 14, 12, 24, 13, 14, 40, e + 1},
-                    "decode entry");
+        EXPECT_TRUE(
+            BytesAt(im, 6958 + 15 * e,
+                    {0, 0xFF, 0xF5, 0x43, 0x21, 0x24, 0x10, 13, 14, 12, 24, 13, 14, 40, e + 1}));
     }
-    ExpectBytes(im, 7078, {0x24, 0x10, 36, 36, 16, 27, 24, 30, 25, 36}, "group decode entry");
+    EXPECT_TRUE(BytesAt(im, 7078, {0x24, 0x10, 36, 36, 16, 27, 24, 30, 25, 36}));
     // Encode entries "12345" / "CALL-nn".
     for (int e = 0; e < 32; ++e) {
         const int n = e + 1;
-        ExpectBytes(im, 7088 + 15 * e,
-                    {0, 0xFF, 0xF5, 0x43, 0x21, 0x48, 0x18, 12, 10, 21, 21, 40, n / 10, n % 10, 36},
-                    "encode entry");
+        EXPECT_TRUE(BytesAt(
+            im, 7088 + 15 * e,
+            {0, 0xFF, 0xF5, 0x43, 0x21, 0x48, 0x18, 12, 10, 21, 21, 40, n / 10, n % 10, 36}));
     }
     // A 5-tone radio has no 2-tone encode record, common settings or systems;
     // the pair table (ten pairs of 288.5 Hz) is kept in both families.
-    for (int i = 7568; i <= 7573; ++i) EXPECT_EQ(im[i], 0) << i;
-    for (int i = 7614; i <= 7629; ++i) EXPECT_EQ(im[i], 0) << i;
-    for (int p = 0; p < 20; ++p) ExpectBytes(im, 7574 + 2 * p, {0x0B, 0x45}, "2-tone pair");
-    EXPECT_EQ(im[7646], 0);
-    for (int i = 7647; i <= 7666; ++i) EXPECT_EQ(im[i], 0) << i;
+    EXPECT_TRUE(BytesAt(im, 7568, std::vector<int>(6, 0)));
+    EXPECT_TRUE(BytesAt(im, 7614, std::vector<int>(16, 0)));
+    for (int p = 0; p < 20; ++p)
+        EXPECT_TRUE(BytesAt(im, 7574 + 2 * p, {0x0B, 0x45}));  // 2-tone pair
+    EXPECT_TRUE(BytesAt(im, 7646, std::vector<int>(21, 0)));   // paging
     // Hardware: model KR-318 with the 4-key keypad, password "cadb" off.
     EXPECT_EQ(im[7667], 0x03);
-    ExpectBytes(im, 7712, {0x00, 0xCA, 0xDB}, "password");
+    EXPECT_TRUE(BytesAt(im, 7712, {0x00, 0xCA, 0xDB}));  // password
 
     // Channels: CB CH-01 476.425 / 477.175 MHz; CB CH-22 and -23 receive
     // only; slot 77 is " CH-001 " and not in use.

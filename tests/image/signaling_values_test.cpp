@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "image/dtmf_params.h"
 #include "image/five_tone_format.h"
@@ -13,58 +15,51 @@
 namespace kp07 {
 namespace {
 
+// Each text through `parse` gives its value.
+template <class Parse>
+void ExpectParsed(Parse parse, std::initializer_list<std::pair<const char*, unsigned>> cases) {
+    for (const auto& [text, value] : cases) EXPECT_EQ(parse(text), value) << '"' << text << '"';
+}
+// Each value through `format` gives its text.
+template <class Format>
+void ExpectShown(Format format, std::initializer_list<std::pair<unsigned, const char*>> cases) {
+    for (const auto& [value, text] : cases) EXPECT_EQ(format(value), text) << value;
+}
+
 // What a typed text becomes when a signaling field is committed, and how the
 // stored value is shown again.
 TEST(SignalingValues, TwoToneFieldsClampAndShowAsTheEditorsDo) {
-    EXPECT_EQ(DtmfParams::BeepRepeatFromText("300"), 255u);
-    EXPECT_EQ(DtmfParams::BeepRepeatFromText("-5"), 0u);
-    EXPECT_EQ(DtmfParams::BeepRepeatFromText(" 12 s"), 12u);
-    EXPECT_EQ(DtmfParams::FormatBeepRepeat(255), "255 s");
-    EXPECT_EQ(DtmfParams::FormatBeepRepeat(0), "  0 s");
-
-    EXPECT_EQ(DtmfParams::PairFrequencyFromText("100"), 2885u);
-    EXPECT_EQ(DtmfParams::PairFrequencyFromText("5000"), 30000u);
-    EXPECT_EQ(DtmfParams::PairFrequencyFromText("1034.7 Hz"), 10347u);
-    EXPECT_EQ(DtmfParams::PairFrequencyFromText("1034.79"), 10347u);  // cut, not rounded
-    EXPECT_EQ(DtmfParams::FormatPairFrequency(2885), " 288.5 Hz");
-    EXPECT_EQ(DtmfParams::FormatPairFrequency(30000), "3000.0 Hz");
+    ExpectParsed(DtmfParams::BeepRepeatFromText, {{"300", 255}, {"-5", 0}, {" 12 s", 12}});
+    ExpectShown(DtmfParams::FormatBeepRepeat, {{255, "255 s"}, {0, "  0 s"}});
+    // Tenths of a hertz, cut and not rounded.
+    ExpectParsed(DtmfParams::PairFrequencyFromText,
+                 {{"100", 2885}, {"5000", 30000}, {"1034.7 Hz", 10347}, {"1034.79", 10347}});
+    ExpectShown(DtmfParams::FormatPairFrequency, {{2885, " 288.5 Hz"}, {30000, "3000.0 Hz"}});
 
     // A period is shown clamped when committed, and OK takes the shown text.
-    const std::string thirty =
-        TwoToneGeneral::FormatTonePeriod(TwoToneGeneral::TonePeriodFromText("30"));
-    EXPECT_EQ(thirty, "25.5 s");
-    EXPECT_EQ(TwoToneGeneral::TonePeriodTenths(thirty), 255u);
-    EXPECT_EQ(TwoToneGeneral::TonePeriodTenths("1.0"), 10u);
-    EXPECT_EQ(TwoToneGeneral::FormatTonePeriod(TwoToneGeneral::TonePeriodFromText("-2")), "0.0 s");
-    EXPECT_EQ(TwoToneGeneral::FormatTonePeriod(TwoToneGeneral::TonePeriodFromText("1.26")),
-              "1.3 s");
-    EXPECT_EQ(TwoToneGeneral::TonePeriodTenths("1.3 s"), 13u);
-    EXPECT_EQ(TwoToneGeneral::TonePeriodTenths("99"), 255u);
+    const auto shown = [](const char* typed) {
+        return TwoToneGeneral::FormatTonePeriod(TwoToneGeneral::TonePeriodFromText(typed));
+    };
+    EXPECT_EQ(shown("30"), "25.5 s");
+    EXPECT_EQ(shown("-2"), "0.0 s");
+    EXPECT_EQ(shown("1.26"), "1.3 s");
+    ExpectParsed(TwoToneGeneral::TonePeriodTenths,
+                 {{"25.5 s", 255}, {"1.0", 10}, {"1.3 s", 13}, {"99", 255}});
 }
 
 TEST(SignalingValues, FiveToneFieldsClampAndShowAsTheEditorsDo) {
-    EXPECT_EQ(FiveToneGeneral::MillisecondsFromText("2555"), 255u);
-    EXPECT_EQ(FiveToneGeneral::FormatMilliseconds(255), "2550 ms");
-    EXPECT_EQ(FiveToneGeneral::MillisecondsFromText("15"), 1u);
-    EXPECT_EQ(FiveToneGeneral::FormatMilliseconds(1), "  10 ms");
-    EXPECT_EQ(FiveToneGeneral::MillisecondsFromText("-40"), 0u);
-    EXPECT_EQ(FiveToneGeneral::SecondsFromText("300"), 255u);
-    EXPECT_EQ(FiveToneGeneral::FormatSeconds(60), " 60 s");
+    ExpectParsed(FiveToneGeneral::MillisecondsFromText, {{"2555", 255}, {"15", 1}, {"-40", 0}});
+    ExpectShown(FiveToneGeneral::FormatMilliseconds, {{255, "2550 ms"}, {1, "  10 ms"}});
+    ExpectParsed(FiveToneGeneral::SecondsFromText, {{"300", 255}});
+    ExpectShown(FiveToneGeneral::FormatSeconds, {{60, " 60 s"}});
 
-    EXPECT_EQ(FiveToneFormat::PeriodFromText("300"), 255u);
-    EXPECT_EQ(FiveToneFormat::FormatPeriod(70), " 70 ms");
-    EXPECT_EQ(FiveToneFormat::GapFromText("700"), 255u);
-    EXPECT_EQ(FiveToneFormat::FormatGap(255), "637.5 ms");
-    EXPECT_EQ(FiveToneFormat::GapFromText("1.0"), 0u);
-    EXPECT_EQ(FiveToneFormat::FormatGap(0), " 0.0 ms");
-    EXPECT_EQ(FiveToneFormat::GapFromText("105"), 42u);
-    EXPECT_EQ(FiveToneFormat::FormatGap(42), "105.0 ms");
-    EXPECT_EQ(FiveToneFormat::GapFromText("7.4"), 2u);
+    ExpectParsed(FiveToneFormat::PeriodFromText, {{"300", 255}});
+    ExpectShown(FiveToneFormat::FormatPeriod, {{70, " 70 ms"}});
+    ExpectParsed(FiveToneFormat::GapFromText, {{"700", 255}, {"1.0", 0}, {"105", 42}, {"7.4", 2}});
+    ExpectShown(FiveToneFormat::FormatGap, {{255, "637.5 ms"}, {0, " 0.0 ms"}, {42, "105.0 ms"}});
 
-    EXPECT_EQ(FiveToneUserTones::ToneFromText("50"), 300u);
-    EXPECT_EQ(FiveToneUserTones::ToneFromText("5000"), 3000u);
-    EXPECT_EQ(FiveToneUserTones::ToneFromText("2400.9"), 2400u);
-    EXPECT_EQ(FiveToneUserTones::FormatTone(810), " 810 Hz");
+    ExpectParsed(FiveToneUserTones::ToneFromText, {{"50", 300}, {"5000", 3000}, {"2400.9", 2400}});
+    ExpectShown(FiveToneUserTones::FormatTone, {{810, " 810 Hz"}});
     EXPECT_EQ(kFiveToneFormatNames[0], std::string("ZVEI1"));
     EXPECT_EQ(kFiveToneFormatNames[kUserToneFormat], std::string("TP40"));
 }

@@ -49,7 +49,6 @@ class TransferDialogTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetProcessStateForTest();
-        ResetLinkStateForTest();
         CreateImageAndBlocks();
         FillDefaults(*radioImage);
         identity->firmwareVersion = 400;
@@ -61,7 +60,6 @@ class TransferDialogTest : public ::testing::Test {
     void TearDown() override {
         currentPort.reset();
         DestroyImageAndBlocks();
-        ResetLinkStateForTest();
         ResetProcessStateForTest();
     }
     // A fresh port, as the menu command creates before the dialog runs.

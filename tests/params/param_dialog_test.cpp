@@ -141,24 +141,6 @@ TEST_F(DialogFixture, WithoutTheFocusRuleEnterCommitsThenCloses) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
-TEST_F(DialogFixture, EscapeNeverCommits) {
-    CParamDialog dialog(100);
-    auto* field = new CFilterEdit(dialog.body());
-    int commits = 0;
-    dialog.AddTextField(field, 702, [&] { ++commits; });
-    ASSERT_TRUE(test::ShowActive(&dialog));
-    field->setFocus();
-    field->setText("5");
-    QTest::keyClicks(field, "7");
-    QTest::keyClick(field, Qt::Key_Escape);  // restores "5", stays open
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(field->text(), "5");
-    QTest::keyClick(field, Qt::Key_Escape);  // closes the dialog
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(commits, 0);
-}
-
 TEST_F(DialogFixture, EnterOpensTheList) {
     CParamDialog dialog(100);
     auto* combo = new CEnterComboBox(dialog.body());

@@ -15,6 +15,35 @@ RadioImage RandomImage(std::mt19937& rng) {
     return image;
 }
 
+::testing::AssertionResult ChangedOnlyInside(const Footprint& fp, const RadioImage& before,
+                                             const RadioImage& after) {
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        const auto it = fp.find(int(i));
+        const unsigned outside =
+            unsigned(before[i] ^ after[i]) & ~(it == fp.end() ? 0u : it->second);
+        if (outside != 0) {
+            return ::testing::AssertionFailure()
+                   << "byte " << i << " changed outside its field: bits 0x" << std::hex << outside;
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult BytesAt(const RadioImage& image, int offset,
+                                   const std::vector<int>& expected) {
+    ::testing::AssertionResult result = ::testing::AssertionSuccess();
+    bool ok = true;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const int at = offset + int(i);
+        if (int(image[std::size_t(at)]) == expected[i]) continue;
+        if (ok) result = ::testing::AssertionFailure();
+        ok = false;
+        result << "byte " << at << " is " << int(image[std::size_t(at)]) << ", not " << expected[i]
+               << "; ";
+    }
+    return result;
+}
+
 }  // namespace kp07::test
 
 #include "channels/visible_items.h"
