@@ -67,7 +67,7 @@ int CTransferDialog::RunModal() {
     // Only production downloads may be closed from the title bar.
     setWindowFlag(Qt::WindowCloseButtonHint, closeAllowed());
     repeatReady_ = escapeRequested_ = quitRequested_ = false;
-    delete progress_;
+    delete progress_;  // a new run creates its bar on its first range report
     progress_ = nullptr;
     status_->clear();
     label_->hide();
@@ -145,8 +145,7 @@ void CTransferDialog::HandleReport(unsigned generation, unsigned message, unsign
             setWindowTitle(TableText(value));
             break;
         case WM_XFER_DONE:
-            delete progress_;
-            progress_ = nullptr;
+            // The bar stays as the job left it until the next run.
             WaitForWorker();
             accept();
             break;
@@ -200,8 +199,6 @@ void CTransferDialog::Cancel() {
     }
     WaitForWorker();
     ++generation_;  // reports still queued belong to the finished job
-    delete progress_;
-    progress_ = nullptr;
     if (productionMode && mode_ == kTransferDownload && quitRequested_) {
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     }

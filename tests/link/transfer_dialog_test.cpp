@@ -77,16 +77,10 @@ TEST_F(TransferDialogTest, UploadRunsBehindTheDialogAndClosesItself) {
     SimulatedCable cable(radioMemory);
     cable.radio().StartInCloneMode(9600);
     CTransferDialog dialog;
-    QString caption;
-    int rangeSeen = 0;
-    When([&] { return dialog.progressBar() != nullptr; },
-         [&] {
-             caption = dialog.windowTitle();
-             if (dialog.progressBar()) rangeSeen = dialog.progressBar()->maximum();
-         });
     EXPECT_EQ(Run(dialog, kTransferUpload), QDialog::Accepted);
-    EXPECT_EQ(caption, "Upload Function");
-    EXPECT_EQ(rangeSeen, 7809);
+    EXPECT_EQ(dialog.windowTitle(), "Upload Function");
+    ASSERT_NE(dialog.progressBar(), nullptr);
+    EXPECT_EQ(dialog.progressBar()->maximum(), 7809);
     EXPECT_EQ(messages.last(), "Upload is completed");
     EXPECT_EQ(GetGroupTag(*radioImage, 1), "RADIO   ");
     EXPECT_EQ(uploadSucceeded, 1);
