@@ -15,7 +15,7 @@ fi
 # The Qt meta-object code generator keeps a cache that does not notice
 # headers added after the folder was first built; start it afresh whenever
 # the set of source files changed.
-sources=$(find src tests tools \( -name '*.h' -o -name '*.cpp' \) | sort | md5sum)
+sources=$(find src tests tools bench \( -name '*.h' -o -name '*.cpp' \) | sort | md5sum)
 if [ -f "$dir/.kp07-sources" ] && [ "$(cat "$dir/.kp07-sources")" != "$sources" ]; then
   rm -rf "$dir"/src/*_autogen "$dir"/tests/*_autogen
 fi

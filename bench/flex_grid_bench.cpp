@@ -56,7 +56,7 @@ double Median(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
-TEST(GridBench, DISABLED_RewriteAndPaintAGroupOf128Channels) {
+TEST(GridBench, RewriteAndPaintAGroupOf128Channels) {
     FlexGrid grid;
     grid.resize(820, 480);
     grid.SetCols(kCols);
