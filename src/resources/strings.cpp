@@ -39,6 +39,14 @@ std::string LoadString(int id, bool* found) {
     return {};
 }
 
+std::vector<int> AllStringIds() {
+    std::vector<int> ids;
+    for (const StringTable* table : kTables) {
+        for (std::size_t i = 0; i < table->count; ++i) ids.push_back(table->entries[i].id);
+    }
+    return ids;
+}
+
 bool HasString(int id) {
     bool found = false;
     LoadString(id, &found);

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace kp07 {
 
@@ -27,6 +28,10 @@ extern const StringTable kChannelStrings;
 extern const StringTable kParamStrings;
 extern const StringTable kAlignmentStrings;
 extern const StringTable kAppStrings;
+
+// The ids of every entry of the tables above, table by table in their order
+// (the test table is not included).
+std::vector<int> AllStringIds();
 
 // An extra table searched before all others, for tests that need texts of
 // their own (nullptr removes it). Returns the previous one.

@@ -4,7 +4,12 @@
 namespace kp07 {
 namespace {
 const StringEntry kEntries[] = {
-    {0, ""},  // placeholder: no entries yet
+    // The question before alignment mode is entered.
+    {110,
+     "CAUTION: You are about to enter the Alignment mode. All alignment\r\n instructions "
+     "printed in the KR-318 Service Manual must be followed."},
+    // Slider editor: the value field.
+    {1235, "Edit Align Value(0-255)\n<ENTER>"},
 };
 }  // namespace
 

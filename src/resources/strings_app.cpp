@@ -5,9 +5,17 @@
 namespace kp07 {
 namespace {
 const StringEntry kEntries[] = {
+    // Get Started text: its heading.
+    {60, "   GET STARTED"},
+    // About box: the version number.
     {120, "3.00"},
+    // Document template: window title, document name, file-type name.
+    {128, "KP07XT for KR-318 (M)\n\nKP07XT for KR-318 (M)\n\n\nKP07.Document\nKP07 Document"},
+    // Main window title outside factory mode.
     {135, "KP07XT for KR-318"},
+    // About box: the version label.
     {1006, "KP07XT Ver.%1"},
+    // Missing help file.
     {5010, "Not Exist Html Help File\n\n   File Path [ %1 ]"},
     // Status-bar texts of the commands.
     {32772, "Hardware dependent data"},
