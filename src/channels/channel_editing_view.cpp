@@ -111,17 +111,17 @@ void CKP05View::ActOnCell(int slot, int col) {
     }
 }
 
+namespace {
+// Whether a prepared list is to be shown; a refused one beeps.
+bool ListMayOpen(ListStart start) {
+    if (start == ListStart::kBeep) QApplication::beep();
+    return start == ListStart::kShow;
+}
+}  // namespace
+
 void CKP05View::RunChoice(int slot, int col) {
     ChoiceList list;
-    switch (PrepareChoice(*channels, slot, col, Context(), &list)) {
-        case ListStart::kBeep:
-            QApplication::beep();
-            return;
-        case ListStart::kNone:
-            return;
-        case ListStart::kShow:
-            break;
-    }
+    if (!ListMayOpen(PrepareChoice(*channels, slot, col, Context(), &list))) return;
     CChoiceListDlg dialog(list.title, list.entries, list.selected, this);
     if (dialog.exec() != QDialog::Accepted) return;
     ApplyChoice(*channels, slot, col, list, dialog.selectedIndex());
@@ -132,15 +132,7 @@ void CKP05View::RunChoice(int slot, int col) {
 // saved when the edit began.
 void CKP05View::ChooseCellValue(int slot, int col) {
     ToneList list;
-    switch (PrepareToneList(*channels, slot, col, &list)) {
-        case ListStart::kBeep:
-            QApplication::beep();
-            return;
-        case ListStart::kNone:
-            return;
-        case ListStart::kShow:
-            break;
-    }
+    if (!ListMayOpen(PrepareToneList(*channels, slot, col, &list))) return;
     CToneListDlg dialog(list.title, list.entries, list.selected, list.columnWidth, this);
     dialog.exec();
     if (dialog.accepted() && dialog.selectedIndex() >= 0) {

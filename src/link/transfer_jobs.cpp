@@ -23,15 +23,23 @@ bool OpenForJob(TransferOwner& owner) {
     return false;
 }
 
-bool Upload(TransferOwner& owner, bool intoReference) {
+// What every job does first: it needs the document image and an open port,
+// then reports its caption and progress range. False (with WM_XFER_DONE
+// posted) when the job cannot start.
+bool StartJob(TransferOwner& owner, int caption, unsigned range, ProgressCounter& progress) {
     if (!radioImage) {
         owner.PostReport(WM_XFER_DONE, 0);
         return false;
     }
     if (!OpenForJob(owner)) return false;
+    owner.PostReport(WM_XFER_CAPTION, unsigned(caption));
+    progress.SetRange(owner, range);
+    return true;
+}
+
+bool Upload(TransferOwner& owner, bool intoReference) {
     ProgressCounter progress;
-    owner.PostReport(WM_XFER_CAPTION, kMsgUploadCaption);
-    progress.SetRange(owner, kUploadRange);
+    if (!StartJob(owner, kMsgUploadCaption, kUploadRange, progress)) return false;
 
     std::unique_ptr<RadioImage> ownScratch;
     RadioImage* scratch = nullptr;
@@ -70,14 +78,8 @@ bool UploadReferenceJob(TransferOwner& owner) {
 }
 
 bool DownloadJob(TransferOwner& owner) {
-    if (!radioImage) {
-        owner.PostReport(WM_XFER_DONE, 0);
-        return false;
-    }
-    if (!OpenForJob(owner)) return false;
     ProgressCounter progress;
-    owner.PostReport(WM_XFER_CAPTION, kMsgDownloadCaption);
-    progress.SetRange(owner, kDownloadRange);
+    if (!StartJob(owner, kMsgDownloadCaption, kDownloadRange, progress)) return false;
     auto scratch = std::make_unique<RadioImage>(*radioImage);
     const bool done = PrepareDownload(owner, *scratch, progress);
     if (done) {
@@ -90,14 +92,8 @@ bool DownloadJob(TransferOwner& owner) {
 }
 
 bool DownloadChangesJob(TransferOwner& owner) {
-    if (!radioImage) {
-        owner.PostReport(WM_XFER_DONE, 0);
-        return false;
-    }
-    if (!OpenForJob(owner)) return false;
     ProgressCounter progress;
-    owner.PostReport(WM_XFER_CAPTION, kMsgDownloadCaption);
-    progress.SetRange(owner, kDownloadChangesRange);
+    if (!StartJob(owner, kMsgDownloadCaption, kDownloadChangesRange, progress)) return false;
     const bool done = WriteRadioImage(owner, *radioImage, progress, referenceImage.get());
     if (done) owner.Ask(kMsgDownloadCompleted, MsgButtons::kOk, MsgIcon::kInformation);
     owner.PostReport(WM_XFER_DONE, 0);
