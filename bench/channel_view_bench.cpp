@@ -10,13 +10,13 @@
 #include <cstdio>
 #include <vector>
 
+#include "blocks/channel_table.h"
+#include "blocks/image_ops.h"
 #include "channels/channel_columns.h"
 #include "channels/channel_view.h"
-#include "channels/flex_grid.h"
-#include "image/channel_table.h"
-#include "image/image_ops.h"
 #include "support/gui/gui_helpers.h"
 #include "support/test_support.h"
+#include "widgets/flex_grid.h"
 
 namespace kp07 {
 namespace {

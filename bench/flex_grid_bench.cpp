@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "channels/flex_grid.h"
 #include "support/gui/gui_helpers.h"
+#include "widgets/flex_grid.h"
 
 namespace kp07 {
 namespace {

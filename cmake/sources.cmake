@@ -2,7 +2,7 @@
 # recognised by their name (see kp07_is_gui_file) and go into kp07gui, all
 # others into the Qt-free kp07core. Everything in src/app is GUI; in
 # src/resources the string table is core and the Qt glue follows the names.
-set(KP07_SUBSYSTEMS image document link channels params report alignment app resources)
+set(KP07_SUBSYSTEMS image blocks document link widgets channels params signaling report alignment app resources)
 
 function(kp07_is_gui_file path out)
     file(RELATIVE_PATH rel "${PROJECT_SOURCE_DIR}" "${path}")

@@ -11,10 +11,10 @@
 #include <cstring>
 #include <string>
 
+#include "blocks/image_ops.h"
 #include "channels/channel_listing.h"
 #include "document/data_file.h"
 #include "document/document.h"
-#include "image/image_ops.h"
 #include "image/radio_image.h"
 #include "link/link_state.h"
 #include "link/serial_port.h"

@@ -25,8 +25,8 @@
 #include <string>
 #include <vector>
 
+#include "blocks/image_ops.h"
 #include "image/accessors.h"
-#include "image/image_ops.h"
 #include "link/radio_simulator.h"
 
 namespace {

@@ -3,15 +3,15 @@
 #include "app/app_instance.h"
 #include "app/app_profile.h"
 #include "app/main_frame.h"
+#include "blocks/channel_table.h"
+#include "blocks/image_ops.h"
+#include "channels/channel_alloc_dialog.h"
 #include "channels/channel_cells.h"
 #include "channels/channel_columns.h"
 #include "channels/channel_view.h"
 #include "channels/visible_dialog.h"
 #include "channels/visible_items.h"
-#include "image/channel_table.h"
-#include "image/image_ops.h"
 #include "link/link_state.h"
-#include "params/channel_alloc_dialog.h"
 #include "resources/command_ids.h"
 
 namespace kp07 {

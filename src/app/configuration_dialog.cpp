@@ -14,8 +14,8 @@
 #include "link/clone_protocol.h"
 #include "link/link_state.h"
 #include "link/serial_port.h"
-#include "params/enter_combo.h"
 #include "resources/message.h"
+#include "widgets/enter_combo.h"
 
 namespace kp07 {
 namespace {

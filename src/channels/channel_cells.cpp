@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "blocks/channel_table.h"
+#include "blocks/hardware_params.h"
+#include "blocks/image_ops.h"
+#include "blocks/paging_params.h"
+#include "blocks/radio_identity.h"
+#include "blocks/signaling_type.h"
 #include "channels/channel_columns.h"
 #include "image/accessors.h"
-#include "image/channel_table.h"
-#include "image/hardware_params.h"
-#include "image/image_ops.h"
-#include "image/paging_params.h"
-#include "image/radio_identity.h"
-#include "image/signaling_type.h"
 #include "image/tone_codec.h"
 
 namespace kp07 {

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "blocks/channel_table.h"
 #include "channels/channel_columns.h"
-#include "image/channel_table.h"
 #include "image/frequency_codec.h"
 #include "image/number_text.h"
 #include "image/radio_image.h"

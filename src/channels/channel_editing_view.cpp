@@ -5,17 +5,17 @@
 #include <QComboBox>
 #include <QKeyEvent>
 
-#include "channels/cell_edit.h"
+#include "blocks/channel_table.h"
+#include "blocks/image_ops.h"
 #include "channels/channel_columns.h"
 #include "channels/channel_editing.h"
 #include "channels/channel_paste.h"
 #include "channels/channel_view.h"
-#include "channels/choice_list_dialog.h"
-#include "channels/flex_grid.h"
 #include "channels/group_editing.h"
-#include "channels/input_filters.h"
-#include "image/channel_table.h"
-#include "image/image_ops.h"
+#include "widgets/cell_edit.h"
+#include "widgets/choice_list_dialog.h"
+#include "widgets/flex_grid.h"
+#include "widgets/input_filters.h"
 
 namespace kp07 {
 namespace {

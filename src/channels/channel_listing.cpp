@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <vector>
 
+#include "blocks/channel_table.h"
+#include "blocks/hardware_params.h"
 #include "channels/channel_cells.h"
 #include "channels/channel_columns.h"
 #include "channels/group_editing.h"
-#include "image/channel_table.h"
-#include "image/hardware_params.h"
 
 namespace kp07 {
 namespace {

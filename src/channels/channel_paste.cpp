@@ -2,14 +2,14 @@
 
 #include <cstdio>
 
+#include "blocks/channel_table.h"
 #include "channels/channel_columns.h"
 #include "channels/channel_editing.h"
-#include "channels/input_filters.h"
-#include "image/channel_table.h"
 #include "image/frequency_codec.h"
 #include "image/radio_image.h"
 #include "image/tone_codec.h"
 #include "resources/message.h"
+#include "widgets/input_filters.h"
 
 namespace kp07 {
 namespace {

@@ -10,17 +10,17 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
-#include "channels/cell_edit.h"
+#include "blocks/channel_table.h"
+#include "blocks/hardware_params.h"
+#include "blocks/image_ops.h"
+#include "blocks/radio_identity.h"
 #include "channels/channel_columns.h"
-#include "channels/flex_grid.h"
 #include "channels/group_editing.h"
-#include "image/channel_table.h"
-#include "image/hardware_params.h"
-#include "image/image_ops.h"
 #include "image/process_state.h"
-#include "image/radio_identity.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
+#include "widgets/cell_edit.h"
+#include "widgets/flex_grid.h"
 
 namespace kp07 {
 namespace {

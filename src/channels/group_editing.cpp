@@ -4,8 +4,8 @@
 #include <array>
 #include <cstdio>
 
+#include "blocks/channel_table.h"
 #include "channels/channel_cells.h"
-#include "image/channel_table.h"
 #include "image/number_text.h"
 #include "image/radio_image.h"
 #include "resources/message.h"

@@ -5,10 +5,10 @@
 
 #include <cmath>
 
+#include "blocks/image_ops.h"
+#include "blocks/radio_identity.h"
+#include "blocks/signaling_type.h"
 #include "document/data_file.h"
-#include "image/image_ops.h"
-#include "image/radio_identity.h"
-#include "image/signaling_type.h"
 #include "resources/message.h"
 
 namespace kp07 {

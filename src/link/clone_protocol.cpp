@@ -3,10 +3,10 @@
 #include <cerrno>
 #include <cstring>
 
+#include "blocks/image_ops.h"
+#include "blocks/radio_identity.h"
 #include "image/accessors.h"
-#include "image/image_ops.h"
 #include "image/process_state.h"
-#include "image/radio_identity.h"
 #include "link/clone_frames.h"
 #include "link/link_clock.h"
 #include "link/link_state.h"

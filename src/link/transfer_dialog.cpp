@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QThread>
 
-#include "image/image_ops.h"
+#include "blocks/image_ops.h"
+#include "blocks/radio_identity.h"
 #include "image/process_state.h"
-#include "image/radio_identity.h"
 #include "image/radio_image.h"
 #include "resources/message.h"
 #include "resources/strings.h"

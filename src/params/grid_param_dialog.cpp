@@ -6,10 +6,10 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "channels/cell_edit.h"
-#include "channels/flex_grid.h"
-#include "channels/input_filters.h"
 #include "image/radio_image.h"
+#include "widgets/cell_edit.h"
+#include "widgets/flex_grid.h"
+#include "widgets/input_filters.h"
 
 namespace kp07 {
 

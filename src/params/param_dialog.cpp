@@ -6,8 +6,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "params/filter_edit.h"
 #include "resources/strings.h"
+#include "widgets/filter_edit.h"
 
 namespace kp07 {
 namespace {

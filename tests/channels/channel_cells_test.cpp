@@ -4,13 +4,13 @@
 
 #include <random>
 
+#include "blocks/channel_table.h"
+#include "blocks/hardware_params.h"
+#include "blocks/image_ops.h"
+#include "blocks/radio_identity.h"
 #include "channels/channel_cells.h"
 #include "channels/channel_columns.h"
 #include "channels/channel_listing.h"
-#include "image/channel_table.h"
-#include "image/hardware_params.h"
-#include "image/image_ops.h"
-#include "image/radio_identity.h"
 #include "support/test_support.h"
 
 namespace kp07 {

@@ -5,12 +5,12 @@
 // 6.25 kHz, limits 440..500 MHz).
 #include <gtest/gtest.h>
 
+#include "blocks/channel_table.h"
+#include "blocks/hardware_params.h"
 #include "channels/channel_columns.h"
 #include "channels/channel_editing.h"
 #include "channels/channel_paste.h"
 #include "channels/group_editing.h"
-#include "image/channel_table.h"
-#include "image/hardware_params.h"
 #include "support/message_recorder.h"
 #include "support/test_support.h"
 

@@ -13,16 +13,16 @@
 #include <QTimer>
 #include <functional>
 
-#include "channels/cell_edit.h"
+#include "blocks/channel_table.h"
+#include "blocks/image_ops.h"
 #include "channels/channel_columns.h"
-#include "channels/choice_list_dialog.h"
-#include "channels/flex_grid.h"
 #include "image/accessors.h"
-#include "image/channel_table.h"
-#include "image/image_ops.h"
 #include "support/gui/gui_helpers.h"
 #include "support/message_recorder.h"
 #include "support/test_support.h"
+#include "widgets/cell_edit.h"
+#include "widgets/choice_list_dialog.h"
+#include "widgets/flex_grid.h"
 
 namespace kp07 {
 namespace {

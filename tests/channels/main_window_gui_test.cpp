@@ -21,19 +21,19 @@
 
 #include "app/app_instance.h"
 #include "app/main_frame.h"
+#include "blocks/channel_table.h"
+#include "blocks/image_ops.h"
+#include "channels/channel_alloc_dialog.h"
 #include "channels/channel_columns.h"
 #include "channels/channel_view.h"
-#include "channels/flex_grid.h"
 #include "channels/visible_dialog.h"
 #include "document/document.h"
-#include "image/channel_table.h"
-#include "image/image_ops.h"
-#include "params/channel_alloc_dialog.h"
-#include "params/filter_edit.h"
 #include "resources/command_ids.h"
 #include "support/gui/gui_helpers.h"
 #include "support/message_recorder.h"
 #include "support/test_support.h"
+#include "widgets/filter_edit.h"
+#include "widgets/flex_grid.h"
 
 namespace kp07 {
 namespace {

@@ -4,11 +4,11 @@
 
 #include <vector>
 
+#include "blocks/channel_table.h"
+#include "blocks/image_ops.h"
 #include "document/data_file.h"
 #include "document/document.h"
 #include "image/accessors.h"
-#include "image/channel_table.h"
-#include "image/image_ops.h"
 #include "support/message_recorder.h"
 #include "support/test_support.h"
 #include "support/tool_process.h"

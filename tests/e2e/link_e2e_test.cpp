@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <random>
 
+#include "blocks/image_ops.h"
 #include "image/accessors.h"
-#include "image/image_ops.h"
 #include "image/radio_image.h"
 #include "link/link_clock.h"
 #include "link/link_state.h"

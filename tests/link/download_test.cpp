@@ -4,8 +4,8 @@
 
 #include <cstring>
 
+#include "blocks/image_ops.h"
 #include "image/accessors.h"
-#include "image/image_ops.h"
 #include "image/process_state.h"
 #include "link/clone_frames.h"
 #include "link/clone_protocol.h"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "blocks/image_ops.h"
 #include "image/accessors.h"
-#include "image/image_ops.h"
 #include "link/link_state.h"
 #include "support/test_support.h"
 

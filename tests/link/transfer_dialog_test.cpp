@@ -15,17 +15,17 @@
 
 #include "app/app_profile.h"
 #include "app/configuration_dialog.h"
+#include "blocks/image_ops.h"
+#include "blocks/radio_identity.h"
 #include "image/accessors.h"
-#include "image/image_ops.h"
 #include "image/process_state.h"
-#include "image/radio_identity.h"
 #include "link/link_state.h"
 #include "link/serial_port.h"
 #include "link/simulated_line.h"
 #include "link/transfer_dialog.h"
-#include "params/enter_combo.h"
 #include "support/message_recorder.h"
 #include "support/test_support.h"
+#include "widgets/enter_combo.h"
 
 namespace kp07 {
 namespace {

@@ -8,12 +8,12 @@
 #include <QTest>
 #include <vector>
 
-#include "channels/cell_edit.h"
-#include "channels/flex_grid.h"
 #include "image/radio_image.h"
 #include "resources/strings.h"
 #include "support/gui/gui_helpers.h"
 #include "support/test_support.h"
+#include "widgets/cell_edit.h"
+#include "widgets/flex_grid.h"
 
 namespace kp07 {
 namespace {

@@ -8,11 +8,11 @@
 #include <QTest>
 #include <vector>
 
-#include "params/enter_combo.h"
-#include "params/filter_edit.h"
 #include "resources/strings.h"
 #include "support/gui/gui_helpers.h"
 #include "support/test_support.h"
+#include "widgets/enter_combo.h"
+#include "widgets/filter_edit.h"
 
 namespace kp07 {
 namespace {

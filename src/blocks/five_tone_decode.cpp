@@ -1,0 +1,77 @@
+#include "blocks/five_tone_decode.h"
+
+#include <cstdio>
+
+namespace kp07 {
+namespace {
+constexpr unsigned kMaxTranspondCode = 32;
+constexpr const char* kDefaultNumber = "12345";
+constexpr const char* kGroupTag = "  GROUP ";
+}  // namespace
+
+void FiveToneDecode::SetDefaults() {
+    for (int e = 0; e <= kGroupDecodeEntry; ++e) {
+        FiveToneDecodeEntry entry;
+        if (e == kGroupDecodeEntry) {
+            entry.tag = kGroupTag;
+        } else {
+            char tag[16];
+            std::snprintf(tag, sizeof tag, "DECODE-%1.1d", e + 1);
+            entry.tag = tag;
+            entry.number = kDefaultNumber;
+        }
+        entries[std::size_t(e)] = entry;
+    }
+}
+
+void FiveToneDecode::Load(const RadioImage& image) {
+    for (int e = 0; e <= kGroupDecodeEntry; ++e) {
+        FiveToneDecodeEntry& entry = entries[std::size_t(e)];
+        if (e < kFiveToneDecodeCount) {
+            const auto record = FiveToneDecodeAt(image, e);
+            entry.number = GetDecodeNumber(record);
+            // Disable or one of the 32 codes; anything else only a damaged
+            // image holds, and it would drift on every save.
+            entry.transpondCode = GetDecodeTranspondCode(record);
+            if (entry.transpondCode > kMaxTranspondCode) entry.transpondCode = 0;
+        } else {
+            entry.number.clear();
+            entry.transpondCode = 0;
+        }
+        const auto options = DecodeOptionsAt(image, e);
+        entry.tag = GetDecodeTag(options);
+        entry.idDecode = GetDecodeIdDecode(options);
+        entry.callLedDisplay = GetDecodeCallLedDisplay(options);
+        entry.mode = GetDecodeMode(options);
+        entry.scan = GetDecodeScan(options);
+        entry.emergency = GetDecodeEmergency(options);
+        entry.callBeepTone = GetDecodeCallBeepTone(options);
+        entry.beepMode = GetDecodeBeepMode(options);
+        entry.stun = GetDecodeStun(options);
+        entry.autoTx = GetDecodeAutoTx(options);
+    }
+}
+
+void FiveToneDecode::Store(RadioImage& image) const {
+    for (int e = 0; e <= kGroupDecodeEntry; ++e) {
+        const FiveToneDecodeEntry& entry = entries[std::size_t(e)];
+        if (e < kFiveToneDecodeCount) {
+            const auto record = FiveToneDecodeAt(image, e);
+            SetDecodeNumber(record, entry.number);
+            SetDecodeTranspondCode(record, entry.transpondCode);
+        }
+        const auto options = DecodeOptionsAt(image, e);
+        SetDecodeTag(options, entry.tag);
+        SetDecodeIdDecode(options, entry.idDecode);
+        SetDecodeCallLedDisplay(options, entry.callLedDisplay);
+        SetDecodeMode(options, entry.mode);
+        SetDecodeScan(options, entry.scan);
+        SetDecodeEmergency(options, entry.emergency);
+        SetDecodeCallBeepTone(options, entry.callBeepTone);
+        SetDecodeBeepMode(options, entry.beepMode);
+        SetDecodeStun(options, entry.stun);
+        SetDecodeAutoTx(options, entry.autoTx);
+    }
+}
+
+}  // namespace kp07

@@ -1,0 +1,47 @@
+#include "blocks/signaling_text.h"
+
+#include <cctype>
+#include <cstdio>
+
+#include "image/number_text.h"
+
+namespace kp07 {
+namespace {
+constexpr long kByteMax = 255;
+constexpr std::size_t kDigitStringLength = 8;
+}  // namespace
+
+unsigned WholeSecondsFromText(const std::string& text) {
+    return unsigned(ClampWhole(ParseDecimal(text), 0, kByteMax));
+}
+
+std::string FormatWholeSeconds(unsigned seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%3u s", seconds);
+    return text;
+}
+
+std::string DtmfCodeFromText(const std::string& text, std::size_t maxDigits) {
+    std::string code = text.substr(0, text.find_first_of("\r\n"));
+    if (code.size() > maxDigits) code.resize(maxDigits);
+    for (char& c : code) c = char(std::toupper(static_cast<unsigned char>(c)));
+    return code;
+}
+
+std::string DigitStringFromText(const std::string& text) {
+    std::string digits;
+    for (char c : text) {
+        const char u = char(std::toupper(static_cast<unsigned char>(c)));
+        if ((u >= '0' && u <= '9') || (u >= 'A' && u <= 'E')) digits += u;
+        if (digits.size() == kDigitStringLength) break;
+    }
+    return digits;
+}
+
+std::string FormatDigitString(const std::string& digits) {
+    std::string shown = digits.substr(0, kDigitStringLength);
+    shown.resize(kDigitStringLength, ' ');
+    return shown;
+}
+
+}  // namespace kp07
