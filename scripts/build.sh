@@ -20,6 +20,14 @@ if [ -f "$dir/.kp07-sources" ] && [ "$(cat "$dir/.kp07-sources")" != "$sources" 
   rm -rf "$dir"/src/*_autogen "$dir"/tests/*_autogen
 fi
 
+# A compiler cache, when the machine has one, makes rebuilds of other
+# checkouts of the same sources nearly free.
+if command -v ccache >/dev/null 2>&1; then
+  flags+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(cd .. && pwd)}"
+  export CCACHE_NOHASHDIR=1
+fi
+
 cmake -S . -B "$dir" -G Ninja "${flags[@]}" >/dev/null
 cmake --build "$dir" -j "$(nproc)"
 echo "$sources" > "$dir/.kp07-sources"
