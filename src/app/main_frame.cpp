@@ -114,6 +114,16 @@ CMainFrame::CMainFrame(CKP05Doc& doc, AppProfile& profile, QWidget* parent)
         if (view_) view_->Paste();
     });
 
+    // F10 opens the menu bar on its first menu, as the status bar's hint
+    // promises.
+    auto* menus = new QAction(this);
+    menus->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(menus, &QAction::triggered, this, [this] {
+        const QList<QAction*> tops = menuBar()->actions();
+        if (!tops.isEmpty()) menuBar()->setActiveAction(tops.first());
+    });
+    addAction(menus);
+
     clockTimer_ = new QTimer(this);
     connect(clockTimer_, &QTimer::timeout, this, &CMainFrame::UpdateClock);
     clockTimer_->start(1000);
@@ -241,7 +251,10 @@ void CMainFrame::Trigger(int id) {
     if (a && !a->isEnabled()) return;
     // A copy: the handler may replace itself while it runs.
     const std::function<void()> handler = handlers_.value(id);
+    const int outer = runningCommand_;
+    runningCommand_ = id;
     if (handler) handler();
+    runningCommand_ = outer;
     UpdateCommandStates();
 }
 
@@ -285,7 +298,14 @@ void CMainFrame::RunDialogCommand(const std::function<int()>& dialog, bool reloa
 void CMainFrame::ApplyRefresh(int code) {
     switch (code) {
         case kRefreshAll:
-            if (channels) channels->SelectGroup(0);
+            // The view stays on its group, except after an Upload: another
+            // radio's channels start on the first group, as after New and
+            // Open.
+            if (channels) {
+                const bool upload =
+                    runningCommand_ == cmd::kUpload || runningCommand_ == cmd::kToolbarUpload;
+                channels->SelectGroup(upload ? 0 : channels->currentGroup);
+            }
             if (view_) view_->RefreshView();
             SetFiveToneMenus(IsFiveTone(*radioImage));
             break;
@@ -325,8 +345,10 @@ void CMainFrame::SetView(QWidget* widget, ChannelViewApi* view) {
     UpdateCommandStates();
 }
 
+// After New and Open the channel table is a fresh one on its first group;
+// after Save it is the same table, and the view keeps the group it shows.
 void CMainFrame::RefreshViews() {
-    if (channels) channels->SelectGroup(0);
+    if (channels) channels->SelectGroup(channels->currentGroup);
     if (view_) view_->RefreshView();
     UpdateCommandStates();
 }
