@@ -10,7 +10,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 
@@ -25,6 +24,7 @@
 #include "image/process_state.h"
 #include "resources/command_ids.h"
 #include "resources/help_contexts.h"
+#include "resources/icons_qt.h"
 #include "resources/menu_table.h"
 #include "resources/message.h"
 #include "resources/strings.h"
@@ -37,35 +37,6 @@ constexpr int kIdleMessageId = 57345;
 
 QString Text(int id) {
     return QString::fromStdString(LoadString(id));
-}
-
-// The pictures of the toolbar buttons.
-QIcon ToolbarIcon(int id, QStyle* style) {
-    switch (id) {
-        case cmd::kNew:
-            return style->standardIcon(QStyle::SP_FileIcon);
-        case cmd::kOpen:
-            return style->standardIcon(QStyle::SP_DialogOpenButton);
-        case cmd::kSave:
-            return style->standardIcon(QStyle::SP_DialogSaveButton);
-        case cmd::kToolbarUpload:
-            return style->standardIcon(QStyle::SP_ArrowUp);
-        case cmd::kToolbarDownload:
-            return style->standardIcon(QStyle::SP_ArrowDown);
-        case cmd::kAbout:
-            return style->standardIcon(QStyle::SP_MessageBoxInformation);
-        case cmd::kPrint:
-            return QIcon::fromTheme("document-print",
-                                    style->standardIcon(QStyle::SP_FileDialogDetailedView));
-        case cmd::kCopy:
-            return QIcon::fromTheme("edit-copy",
-                                    style->standardIcon(QStyle::SP_FileDialogNewFolder));
-        case cmd::kPaste:
-            return QIcon::fromTheme("edit-paste",
-                                    style->standardIcon(QStyle::SP_FileDialogContentsView));
-        default:
-            return QIcon();
-    }
 }
 
 const char* ToolbarText(int id) {
@@ -84,6 +55,7 @@ const char* ToolbarText(int id) {
 CMainFrame::CMainFrame(CKP05Doc& doc, AppProfile& profile, QWidget* parent)
     : QMainWindow(parent), doc_(doc), profile_(profile), now_([] { return QTime::currentTime(); }) {
     setMinimumSize(kMinWidth, kMinHeight);
+    setWindowIcon(ProgramIcon());
     resize(profile_.WindowSize());
     CreateMenus();
     CreateToolbar();
@@ -211,7 +183,7 @@ void CMainFrame::CreateToolbar() {
             connect(a, &QAction::triggered, this, [this, id] { Trigger(id); });
             actions_.insert(id, a);
         }
-        a->setIcon(ToolbarIcon(id, style()));
+        a->setIcon(CommandIcon(id));
         a->setToolTip(a->text().remove('&').remove("..."));
         bar->addAction(a);
     }
