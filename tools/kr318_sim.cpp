@@ -69,6 +69,9 @@ const char kUsage[] =
     "  --fault-period K    a counted fault hits every K-th block frame (default 1)\n"
     "  --silence-after N   the radio stops answering after N answered block frames\n"
     "  --stray-bytes N     N noise bytes before each wake-up byte\n"
+    "  --pull-lead N       the lead comes out of the PC once the radio has answered\n"
+    "                      N block frames (0: right after its wake-up byte): from\n"
+    "                      then on no echo and no answer\n"
     "  --status A,B,C,D    the four bytes of the alignment status frame\n"
     "  -v, --verbose       report power cycles and blocks on standard error\n"
     "  -h, --help          this text\n"
@@ -82,6 +85,7 @@ struct Options {
     bool clone = false;
     std::uint32_t cloneBaud = 9600;
     long powerCycleMs = 0;
+    long pullLeadAfter = -1;  // answered block frames before the lead comes out
     bool paced = true;
     bool verbose = false;
     kp07::RadioFaults faults;
@@ -176,6 +180,9 @@ int ParseOptions(int argc, char** argv, Options* o) {
         } else if (a == "--stray-bytes") {
             if (!count(0, 4096)) return 2;
             o->faults.strayBytes = int(v);
+        } else if (a == "--pull-lead") {
+            if (!count(0, INT_MAX)) return 2;
+            o->pullLeadAfter = v;
         } else if (a == "--status") {
             if (!ParseStatus(next, &o->status)) {
                 std::fprintf(stderr, "kr318-sim: --status needs four bytes, as in 0,40,120,0\n");
@@ -377,6 +384,7 @@ int main(int argc, char** argv) {
     std::int64_t cycleAtUs = noCycle;
     RadioSimulator::State lastState = radio.state();
     std::size_t writtenReported = 0;
+    bool wokeUp = false;
 
     while (!quitRequested) {
         std::int64_t now = NowUs();
@@ -408,11 +416,24 @@ int main(int argc, char** argv) {
             powerCycleRequested = 0;
             if (opt.verbose) std::fprintf(stderr, "kr318-sim: radio switched off and on\n");
             wire.PowerCycle(now);
+            wokeUp = true;
             cycleAtUs = opt.powerCycleMs > 0 ? now + opt.powerCycleMs * 1000 : noCycle;
         }
         for (const RadioWire::Delivery& d : wire.TakeDue(now, baud)) {
             // A pseudo-terminal carries no BREAK or damaged characters.
             if (d.kind == RadioWire::Delivery::Kind::kByte) WriteAll(master, &d.value, 1);
+        }
+        if (opt.pullLeadAfter >= 0 && !wire.leadPulled() && wire.NextDeliveryUs() == INT64_MAX) {
+            // Pulled once the last answer (or the wake-up byte) has arrived.
+            const long answered =
+                radio.blocksRead() + long(radio.blocksWritten().size()) + radio.writesRefused();
+            const bool due = opt.pullLeadAfter == 0
+                                 ? wokeUp && radio.state() == RadioSimulator::State::kWaking
+                                 : answered >= opt.pullLeadAfter;
+            if (due) {
+                wire.PullLead();
+                if (opt.verbose) std::fprintf(stderr, "kr318-sim: lead pulled\n");
+            }
         }
         if (radio.state() != lastState) {
             lastState = radio.state();

@@ -116,7 +116,7 @@ TEST_F(TransferDialogTest, AFailingJobShowsItsMessageAndClosesWithOk) {
     cable.SetOpenError(ENOENT);
     CTransferDialog dialog;
     EXPECT_EQ(Run(dialog, kTransferDownload), QDialog::Accepted);
-    EXPECT_EQ(messages.last(), "Problem with COM port");
+    EXPECT_EQ(messages.last(), "Problem with COM port\r\n/dev/ttyS0: No such file or directory");
 }
 
 TEST_F(TransferDialogTest, ProductionDownloadRepeatsForTheNextRadio) {
@@ -198,7 +198,9 @@ TEST_F(TransferDialogTest, ConfigurationKeepsAChoiceThatDoesNotOpen) {
     dialog.okButton()->setFocus();
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
     EXPECT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last(), "Problem with COM port");
+    EXPECT_EQ(messages.last(), "Problem with COM port\r\n" +
+                                   (dir.path() + "/no-such-device").toStdString() +
+                                   ": No such file or directory");
     EXPECT_EQ(comPort, 5);
     EXPECT_EQ(comSpeed, 1);
     EXPECT_EQ(PortDevice(5), (dir.path() + "/no-such-device").toStdString());
