@@ -10,8 +10,23 @@
 #include "link/serial_port.h"
 #include "link/transfer_dialog.h"
 #include "resources/command_ids.h"
+#include "widgets/flex_grid.h"
 
 namespace kp07 {
+namespace {
+
+// After the transfer dialog (and the job's message boxes) the keyboard goes
+// back to the main window's grid: a window manager need not activate any
+// window when a modal dialog closes.
+void ReturnToGrid(CMainFrame& frame) {
+    frame.raise();
+    frame.activateWindow();
+    QWidget* target = frame.centralWidget();
+    if (auto* view = dynamic_cast<CKP05View*>(target); view && view->grid()) target = view->grid();
+    if (target) target->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+}  // namespace
 
 int RunTransfer(CMainFrame& frame, CTransferDialog& dialog, int mode) {
     RebuildImage(*radioImage);
@@ -29,6 +44,7 @@ int RunTransfer(CMainFrame& frame, CTransferDialog& dialog, int mode) {
     currentPort.reset();
     LoadPersistentBlocks(*radioImage);
     frame.ApplyRefresh(kRefreshAll);
+    ReturnToGrid(frame);
     return result;
 }
 
