@@ -4,10 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QTableWidget>
-#include <QTest>
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "app/app_profile.h"
 #include "app/channel_view_commands.h"
@@ -17,7 +16,6 @@
 #include "blocks/image_ops.h"
 #include "blocks/radio_identity.h"
 #include "channels/channel_view.h"
-#include "widgets/flex_grid.h"
 #include "document/document.h"
 #include "image/accessors.h"
 #include "link/link_state.h"
@@ -27,6 +25,7 @@
 #include "support/message_recorder.h"
 #include "support/test_support.h"
 #include "support/tool_process.h"
+#include "widgets/flex_grid.h"
 
 namespace kp07 {
 namespace {
