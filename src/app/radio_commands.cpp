@@ -3,6 +3,7 @@
 #include "app/app_profile.h"
 #include "app/configuration_dialog.h"
 #include "app/main_frame.h"
+#include "blocks/channel_table.h"
 #include "blocks/image_ops.h"
 #include "channels/channel_view.h"
 #include "image/radio_image.h"
@@ -43,6 +44,9 @@ int RunTransfer(CMainFrame& frame, CTransferDialog& dialog, int mode) {
     }
     currentPort.reset();
     LoadPersistentBlocks(*radioImage);
+    // Another radio's channels start on the first group, as after New and
+    // Open; otherwise the view stays on the group it shows.
+    if (mode == kTransferUpload && uploadSucceeded && channels) channels->SelectGroup(0);
     frame.ApplyRefresh(kRefreshAll);
     ReturnToGrid(frame);
     return result;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
@@ -65,8 +66,12 @@ TEST(DesktopWithSimulatedRadio, UploadEditDownload) {
         InstallRadioCommands(frame, profile, view);
         ASSERT_TRUE(test::ShowActive(&frame));
 
+        // Another radio's channels start on the CB group; a Download keeps
+        // the group shown.
+        view->groupSelector()->setCurrentIndex(2);
         frame.Trigger(cmd::kUpload);
         EXPECT_EQ(messages.last(), "Upload is completed");
+        EXPECT_EQ(channels->currentGroup, 0);
         // The keyboard is back in the main window's grid.
         EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &frame; }));
         EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(view->grid()));
@@ -80,8 +85,10 @@ TEST(DesktopWithSimulatedRadio, UploadEditDownload) {
         channels->records[1].inUse = 1;
         imageModified = 1;
         messages.Clear();
+        view->groupSelector()->setCurrentIndex(2);
         frame.Trigger(cmd::kDownload);
         EXPECT_EQ(messages.last(), "Download is completed");
+        EXPECT_EQ(channels->currentGroup, 2);
         RebuildImage(*radioImage);
         const RadioImage document = *radioImage;
 
