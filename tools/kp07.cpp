@@ -241,18 +241,7 @@ bool ParseArguments(int argc, char** argv, Arguments* a, int* exitStatus) {
 // The data file must be writable before the radio is called: an upload that
 // cannot be saved would be lost.
 bool CanWrite(const std::string& path) {
-    if (!CheckWritable(path)) return false;  // an existing read-only file
-    const std::size_t slash = path.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "."
-                               : slash == 0               ? "/"
-                                                          : path.substr(0, slash);
-    struct stat st {};
-    const bool isFolder = ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-    if (isFolder || ::access(folder.c_str(), W_OK) != 0) {
-        ShowMessage(35, MsgButtons::kOk, MsgIcon::kStop, path);  // "Problem opening file"
-        return false;
-    }
-    return true;
+    return CheckDataFileTarget(path);
 }
 
 int Upload(const Arguments& a, CommandLineOwner& owner) {

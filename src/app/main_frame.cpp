@@ -276,26 +276,11 @@ void CMainFrame::ApplyRefresh(int code) {
         case kRefreshFacts:
             if (view_) view_->ShowRadioFacts();
             break;
-        case kRefreshBand: {
-            currentFileName = kNoFileName;
-            const int band = hardware && hardware->IsUpperBand() ? 1 : 0;
-            if (doc_.LocateDefaultFile(band)) {
-                FileTrailer trailer{};
-                if (ReadDataFile(currentFileName, *radioImage, trailer)) {
-                    LoadPersistentBlocks(*radioImage);
-                    defaultFileLoaded = 1;
-                } else {
-                    defaultFileLoaded = 0;
-                }
-            } else {
-                doc_.WriteDefaultFile(CKP05Doc::DefaultFileName(band));
-                currentFileName = kNoFileName;
-            }
+        case kRefreshBand:
+            doc_.TakeBandDefaultFile(hardware && hardware->IsUpperBand() ? 1 : 0);
             if (channels) channels->SelectGroup(0);
             if (view_) view_->RefreshView();
-            SetTitle(currentFileName);
             break;
-        }
         default:
             break;
     }
