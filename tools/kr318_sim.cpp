@@ -23,7 +23,9 @@
 #include <string>
 #include <vector>
 
+#include "blocks/channel_table.h"
 #include "blocks/image_ops.h"
+#include "blocks/radio_identity.h"
 #include "image/accessors.h"
 #include "link/radio_simulator.h"
 #include "regular_file.h"
@@ -54,6 +56,9 @@ const char kUsage[] =
     "                      when missing) and saved after every block written;\n"
     "                      without it (or when it is missing) the radio holds the\n"
     "                      image of a new document with firmware 4.00\n"
+    "  --sample            the radio holds a sample programming instead: serial\n"
+    "                      number 9D000318, group 1 tagged DEMO with four named\n"
+    "                      channels (with --memory: only for a new memory file)\n"
     "  --clone [9600|19200]  start in clone mode at that speed (default 9600)\n"
     "  --idle              start in normal operation (the default): the radio\n"
     "                      wakes up only after a power cycle\n"
@@ -73,7 +78,12 @@ const char kUsage[] =
     "  --pull-lead N       the lead comes out of the PC once the radio has answered\n"
     "                      N block frames (0: as the PC answers the wake-up byte):\n"
     "                      from then on no echo and no answer\n"
+    "  --alter-block N     block N is acknowledged when written, but one of its\n"
+    "                      bytes reads back changed (a weak EEPROM cell)\n"
     "  --status A,B,C,D    the four bytes of the alignment status frame\n"
+    "  --until-eof         end when standard input ends: a program that starts the\n"
+    "                      simulator with a pipe there takes it down with it, even\n"
+    "                      when that program is killed\n"
     "  -v, --verbose       report power cycles and blocks on standard error\n"
     "  -h, --help          this text\n"
     "\n"
@@ -90,6 +100,8 @@ struct Options {
     long pullLeadAfter = -1;  // answered block frames before the lead comes out
     bool paced = true;
     bool verbose = false;
+    bool sample = false;
+    bool untilEof = false;
     kp07::RadioFaults faults;
     std::array<std::uint8_t, 4> status{{0, 40, 120, 0}};
 };
@@ -188,6 +200,13 @@ int ParseOptions(int argc, char** argv, Options* o) {
         } else if (a == "--pull-lead") {
             if (!count(0, INT_MAX)) return 2;
             o->pullLeadAfter = v;
+        } else if (a == "--sample") {
+            o->sample = true;
+        } else if (a == "--until-eof") {
+            o->untilEof = true;
+        } else if (a == "--alter-block") {
+            if (!count(0, 60)) return 2;
+            o->faults.alterBlock = int(v);
         } else if (a == "--status") {
             if (!ParseStatus(next, &o->status)) {
                 std::fprintf(stderr, "kr318-sim: --status needs four bytes, as in 0,40,120,0\n");
@@ -203,13 +222,32 @@ int ParseOptions(int argc, char** argv, Options* o) {
     return 0;
 }
 
-// A radio as delivered: the image of a new document, firmware 4.00.
-RadioImage DeliveredMemory() {
+// A radio as delivered: the image of a new document, firmware 4.00. The
+// sample radio of demonstrations has been programmed a little: a serial
+// number of its own and a first group of named channels, so that an upload
+// visibly brings something new into the program.
+RadioImage DeliveredMemory(bool sample) {
     kp07::CreateImageAndBlocks();
     RadioImage& image = *kp07::radioImage;
     kp07::FillDefaults(image);
     kp07::SetFirmwareVersion(image, 400);
     kp07::LoadPersistentBlocks(image);
+    if (sample) {
+        kp07::identity->serialNumber = "9D000318";
+        kp07::ChannelTable& table = *kp07::channels;
+        table.groupTags[1] = "DEMO    ";
+        const char* const names[] = {"DEPOT", "YARD", "GATE", "PATROL"};
+        const int first = table.FirstSlotOfGroup(1);
+        for (int i = 0; i < 4; ++i) {
+            kp07::ChannelRecord& r = table.records[std::size_t(first + i)];
+            r.tag = names[i];
+            r.inUse = 1;
+            r.txOff = 0;
+            r.rxMHz = r.txMHz = 460.0 + 0.5 * i;
+            table.ComputeRxTuning(r);
+            table.ComputeTxTuning(r);
+        }
+    }
     kp07::RebuildImage(image);
     const RadioImage copy = image;
     kp07::DestroyImageAndBlocks();
@@ -297,6 +335,14 @@ void WriteAll(int fd, const std::uint8_t* data, std::size_t count) {
     }
 }
 
+// Standard input has something: true when it is the end (whatever else
+// arrives there is read and ignored).
+bool InputEnded() {
+    char buffer[256];
+    const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+    return n == 0 || (n < 0 && errno != EINTR && errno != EAGAIN);
+}
+
 void PullLead(RadioWire& wire, bool verbose) {
     wire.PullLead();
     if (verbose) std::fprintf(stderr, "kr318-sim: lead pulled\n");
@@ -324,7 +370,7 @@ int main(int argc, char** argv) {
     if (parsed == 1) return 0;
     if (parsed == 2) return 2;
 
-    RadioImage memory = DeliveredMemory();
+    RadioImage memory = DeliveredMemory(opt.sample);
     if (!opt.memoryFile.empty()) {
         struct stat st {};
         if (::lstat(opt.memoryFile.c_str(), &st) != 0 && errno == ENOENT) {
@@ -412,12 +458,14 @@ int main(int argc, char** argv) {
         std::int64_t waitUs =
             wakeAt == INT64_MAX ? 1000000 : std::max<std::int64_t>(0, wakeAt - now);
         if (waitUs > 1000000) waitUs = 1000000;
-        pollfd p{master, POLLIN, 0};
+        pollfd fds[2] = {{master, POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
         timespec ts{time_t(waitUs / 1000000), long(waitUs % 1000000) * 1000};
-        const int r = ppoll(&p, 1, &ts, nullptr);
+        const int r = ppoll(fds, opt.untilEof ? 2 : 1, &ts, nullptr);
         if (r < 0 && errno != EINTR) break;
         now = NowUs();
         const std::uint32_t baud = LineBaud(master);
+        const pollfd& p = fds[0];
+        if (r > 0 && opt.untilEof && fds[1].revents != 0 && InputEnded()) break;
 
         if (r > 0 && (p.revents & POLLIN)) {
             std::uint8_t buffer[4096];

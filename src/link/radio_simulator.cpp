@@ -203,6 +203,7 @@ void RadioSimulator::HandleCloneFrame(std::vector<RadioOutput>& out) {
         const int block = frame_[2];
         std::copy(frame_.begin() + 3, frame_.begin() + 3 + kBlockSize,
                   memory_.begin() + block * kBlockSize);
+        if (block == faults_.alterBlock) memory_[std::size_t(block * kBlockSize + 64)] ^= 0x5A;
         blocksWritten_.push_back(block);
         memoryChanged_ = true;
         Send(out, kAck, ackDelayUs);

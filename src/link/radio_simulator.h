@@ -39,6 +39,9 @@ struct RadioFaults {
     int silenceAfter = -1;     // after this many answered block frames, silence (-1: never)
     int strayBytes = 0;        // noise bytes before each wake-up byte
     bool breakOnWake = false;  // the line is held low as the radio powers up
+    // A weak EEPROM cell: every write of this block is acknowledged, but one
+    // of its bytes reads back changed (-1: none).
+    int alterBlock = -1;
 };
 
 class RadioSimulator {
