@@ -12,12 +12,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <string>
 
 #include "blocks/image_ops.h"
 #include "channels/channel_listing.h"
 #include "document/data_file.h"
 #include "document/document.h"
+#include "document/radio_backups.h"
 #include "image/radio_image.h"
 #include "link/link_state.h"
 #include "link/serial_port.h"
@@ -34,7 +36,7 @@ const char kUsage[] =
     "Usage: kp07 upload   --device PATH [--speed 9600|19200] [--timeout SECONDS]\n"
     "                     --out FILE.K07\n"
     "       kp07 download --device PATH [--speed 9600|19200] [--timeout SECONDS]\n"
-    "                     FILE.K07\n"
+    "                     [--verify] FILE.K07\n"
     "       kp07 channels FILE.K07\n"
     "       kp07 --help\n"
     "\n"
@@ -50,10 +52,15 @@ const char kUsage[] =
     "                  Ctrl+C)\n"
     "  --out FILE      upload: the data file to write (replaced only when the\n"
     "                  upload completed; the radio's image exactly as read)\n"
+    "  --verify        download: read the radio back afterwards and report every\n"
+    "                  block that does not hold what was written (exit status 1)\n"
     "\n"
     "A download reads the radio first: its hardware configuration must match the\n"
     "file's, the radio's own factory data (alignment values, serial number) is\n"
     "kept, and only the blocks that differ are written. The file is not changed.\n"
+    "What the radio held before is kept as <serial>-<date>-<time>.K07 in\n"
+    "~/.local/share/kp07xt/backups ($XDG_DATA_HOME/kp07xt/backups), the newest 50\n"
+    "of each radio.\n"
     "When the radio is not in clone mode yet, switch it off and on again when asked.\n"
     "Progress and messages go to standard error. Ctrl+C cancels the transfer.\n"
     "\n"
@@ -126,6 +133,12 @@ class CommandLineOwner : public TransferOwner {
         }
         return false;
     }
+    std::string KeepRadioImage(const RadioImage& radio) override {
+        const BackupResult kept = KeepRadioBackup(
+            RadioBackupFolder(), radio, TrailerFromOffset(autoTxOffsetMHz), std::time(nullptr));
+        if (kept.kept) Line("radio backup: " + kept.path);
+        return kept.error;
+    }
     MsgResult Ask(int id, MsgButtons buttons, MsgIcon icon, const std::string& arg1) override {
         // There are no COM numbers here: the lead is on the device given.
         if (id == kMsgCheckLead) return ShowMessage(kMsgCheckLeadDevice, buttons, icon, device_);
@@ -175,6 +188,7 @@ struct Arguments {
     std::string file;
     int speed = 9600;
     long timeoutSeconds = 0;  // 0: none
+    bool verify = false;
 };
 
 // An empty command means: stop with the status in `exitStatus`.
@@ -218,6 +232,8 @@ bool ParseArguments(int argc, char** argv, Arguments* a, int* exitStatus) {
                 return false;
             }
             a->timeoutSeconds = seconds;
+        } else if (arg == "--verify" && a->command == "download") {
+            a->verify = true;
         } else if (arg == "--out" && hasValue && a->command == "upload") {
             a->file = argv[++i];
         } else if (a->command == "download" && !arg.empty() && arg[0] != '-' && a->file.empty()) {
@@ -261,6 +277,7 @@ int Download(const Arguments& a, CommandLineOwner& owner) {
     currentFileName = kNoFileName;
     if (!document.OpenFile(a.file)) return 1;
     RebuildImage(*radioImage);
+    verifyAfterDownload = a.verify ? 1 : 0;
     const bool done = DownloadJob(owner);
     owner.Finish();
     return done ? 0 : 1;

@@ -100,17 +100,26 @@ bool ReadDataFile(const std::string& path, RadioImage& image, FileTrailer& trail
     return true;
 }
 
-bool WriteDataFile(const std::string& path, const RadioImage& image, const FileTrailer& trailer) {
+DataFileWrite StoreDataFile(const std::string& path, const RadioImage& image,
+                            const FileTrailer& trailer) {
     SaveTarget target;
-    if (CheckSaveTarget(path, &target) != SaveCheck::kOk) {
-        ShowMessage(kMsgOpenForWrite, MsgButtons::kOk, MsgIcon::kStop, path);
-        return false;
-    }
+    if (CheckSaveTarget(path, &target) != SaveCheck::kOk) return DataFileWrite::kRefused;
     std::vector<std::uint8_t> bytes(image.begin(), image.begin() + kImageSize);
     bytes.insert(bytes.end(), trailer.begin(), trailer.end());
-    if (!SaveFileSafely(target, bytes.data(), bytes.size())) {
-        ShowMessage(kMsgWriteFailed, MsgButtons::kOk, MsgIcon::kStop);
-        return false;
+    return SaveFileSafely(target, bytes.data(), bytes.size()) ? DataFileWrite::kWritten
+                                                              : DataFileWrite::kFailed;
+}
+
+bool WriteDataFile(const std::string& path, const RadioImage& image, const FileTrailer& trailer) {
+    switch (StoreDataFile(path, image, trailer)) {
+        case DataFileWrite::kRefused:
+            ShowMessage(kMsgOpenForWrite, MsgButtons::kOk, MsgIcon::kStop, path);
+            return false;
+        case DataFileWrite::kFailed:
+            ShowMessage(kMsgWriteFailed, MsgButtons::kOk, MsgIcon::kStop);
+            return false;
+        case DataFileWrite::kWritten:
+            break;
     }
     imageModified = 0;
     return true;

@@ -33,6 +33,11 @@ bool ReadDataFile(const std::string& path, RadioImage& image, FileTrailer& trail
 // message 35, what is not a regular file and a name the file system does not
 // take; shows message 33 when the write fails; clears imageModified on success.
 bool WriteDataFile(const std::string& path, const RadioImage& image, const FileTrailer& trailer);
+// What WriteDataFile does, without messages and leaving imageModified
+// alone: for files the program keeps on its own (radio backups).
+enum class DataFileWrite { kWritten, kRefused, kFailed };  // refused: as message 35
+DataFileWrite StoreDataFile(const std::string& path, const RadioImage& image,
+                            const FileTrailer& trailer);
 // False (after message 49) when the file exists and may not be written.
 bool CheckWritable(const std::string& path);
 // Whether a data file can be saved at `path` before anything is done that a

@@ -25,6 +25,7 @@ constexpr int kMsgPathTooLong = 5002;
 constexpr int kMsgChecksumMismatch = 5003;
 
 std::string executableDirectoryOverride;
+std::string defaultFileDirectory;
 
 std::string BaseName(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
@@ -54,6 +55,14 @@ void SetExecutableDirectoryForTest(const std::string& folder) {
     executableDirectoryOverride = folder;
 }
 
+std::string DefaultFileDirectory() {
+    return defaultFileDirectory.empty() ? ExecutableDirectory() : defaultFileDirectory;
+}
+
+void SetDefaultFileDirectory(const std::string& folder) {
+    defaultFileDirectory = folder;
+}
+
 CKP05Doc::CKP05Doc(DocumentHost* host) : host_(host) {}
 
 std::string CKP05Doc::DefaultFileName(int index) {
@@ -71,7 +80,7 @@ void CKP05Doc::SetTitle() {
 }
 
 bool CKP05Doc::LocateDefaultFile(int index) {
-    const std::string path = ExecutableDirectory() + "/" + DefaultFileName(index);
+    const std::string path = DefaultFileDirectory() + "/" + DefaultFileName(index);
     if (FileHasContent(path) != 0) {
         defaultFileLoaded = 0;
         return false;

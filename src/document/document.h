@@ -72,5 +72,11 @@ class CKP05Doc {
 // live). Tests may point it elsewhere.
 std::string ExecutableDirectory();
 void SetExecutableDirectoryForTest(const std::string& folder);
+// Where the default file is looked for: the program's folder, unless the
+// program works in the user's data folder (started from the desktop, or
+// installed where it may not write), which start-up then sets here ("":
+// the program's folder again).
+std::string DefaultFileDirectory();
+void SetDefaultFileDirectory(const std::string& folder);
 
 }  // namespace kp07

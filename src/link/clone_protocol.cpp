@@ -205,6 +205,12 @@ bool PrepareDownload(TransferOwner& owner, RadioImage& scratch, ProgressCounter&
     RebuildImage(document);
     if (owner.TakeCancel()) return false;
     progress.Add(owner, 1);
+    // What the radio held until now is about to be overwritten: its owner
+    // may keep it. A backup that fails is reported, but does not stop the
+    // download the user asked for.
+    const std::string notKept = owner.KeepRadioImage(scratch);
+    if (!notKept.empty())
+        owner.Ask(kMsgBackupFailed, MsgButtons::kOk, MsgIcon::kExclamation, notKept);
     return WriteRadioImage(owner, document, progress, &scratch);
 }
 
@@ -246,6 +252,40 @@ int WriteBlocks(TransferOwner& owner, const RadioImage& source, ProgressCounter&
         linkClock().SleepMs(kPauseAfterBlockMs);
     }
     return kLoopDone;
+}
+
+std::vector<int> DifferingBlocks(const RadioImage& a, const RadioImage& b) {
+    std::vector<int> blocks;
+    for (int block = 0; block < kBlockCount; ++block) {
+        if (std::memcmp(BlockOf(a, block), BlockOf(b, block), kBlockSize) != 0) {
+            blocks.push_back(block);
+        }
+    }
+    return blocks;
+}
+
+std::string BlockListText(const std::vector<int>& blocks) {
+    std::string text;
+    for (int block : blocks) {
+        if (!text.empty()) text += ", ";
+        text += "block " + std::to_string(block) + " (bytes " + std::to_string(block * kBlockSize) +
+                "-" + std::to_string(block * kBlockSize + kBlockSize - 1) + ")";
+    }
+    return text;
+}
+
+bool VerifyRadioImage(TransferOwner& owner, const RadioImage& written, ProgressCounter& progress) {
+    if (owner.TakeCancel()) return false;
+    owner.PostReport(WM_XFER_STATUS, kMsgVerifying);
+    RadioImage readBack{};
+    if (!ReadRadioImage(owner, readBack, progress, kPromptDownload)) return false;
+    const std::vector<int> differing = DifferingBlocks(readBack, written);
+    if (!differing.empty()) {
+        owner.Ask(kMsgVerifyFailed, MsgButtons::kOk, MsgIcon::kStop, BlockListText(differing));
+        return false;
+    }
+    owner.PostReport(WM_XFER_STATUS, kMsgVerified);
+    return true;
 }
 
 }  // namespace kp07

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "image/radio_image.h"
 #include "link/transfer_owner.h"
@@ -56,5 +57,15 @@ bool WriteRadioImage(TransferOwner& owner, const RadioImage& source, ProgressCou
                      const RadioImage* comparison);
 int WriteBlocks(TransferOwner& owner, const RadioImage& source, ProgressCounter& progress,
                 const RadioImage* comparison);
+
+// The blocks (0..60) in which two images differ, in order.
+std::vector<int> DifferingBlocks(const RadioImage& a, const RadioImage& b);
+// The blocks of a failed verify as the message names them:
+// "block 12 (bytes 1536-1663), block 60 (bytes 7680-7807)".
+std::string BlockListText(const std::vector<int>& blocks);
+// Reads the radio back after a download (it is still in the clone link) and
+// compares every block with `written`. A difference is reported with
+// kMsgVerifyFailed and gives false; so does a read that fails.
+bool VerifyRadioImage(TransferOwner& owner, const RadioImage& written, ProgressCounter& progress);
 
 }  // namespace kp07

@@ -14,6 +14,7 @@ int handshakePhase = 0;
 int comPort = 1;
 int comSpeed = 0;
 int uploadSucceeded = 0;
+int verifyAfterDownload = 0;
 std::unique_ptr<RadioImage> referenceImage;
 
 namespace {
@@ -92,6 +93,7 @@ void ResetLinkStateForTest() {
     comPort = 1;
     comSpeed = 0;
     uploadSucceeded = 0;
+    verifyAfterDownload = 0;
     referenceImage.reset();
     {
         std::lock_guard<std::mutex> lock(portMapMutex);

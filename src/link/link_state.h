@@ -28,6 +28,8 @@ extern int comPort;
 extern int comSpeed;
 // Set by an upload that completed; alignment mode reads it.
 extern int uploadSucceeded;
+// Non-zero: a download reads the radio back after writing and compares.
+extern int verifyAfterDownload;
 // What the radio held when alignment began; null outside alignment mode.
 extern std::unique_ptr<RadioImage> referenceImage;
 

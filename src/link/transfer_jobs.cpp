@@ -79,9 +79,14 @@ bool UploadReferenceJob(TransferOwner& owner) {
 
 bool DownloadJob(TransferOwner& owner) {
     ProgressCounter progress;
-    if (!StartJob(owner, kMsgDownloadCaption, kDownloadRange, progress)) return false;
+    const bool verify = verifyAfterDownload != 0;
+    if (!StartJob(owner, kMsgDownloadCaption, verify ? kDownloadVerifyRange : kDownloadRange,
+                  progress)) {
+        return false;
+    }
     auto scratch = std::make_unique<RadioImage>(*radioImage);
-    const bool done = PrepareDownload(owner, *scratch, progress);
+    bool done = PrepareDownload(owner, *scratch, progress);
+    if (done && verify) done = VerifyRadioImage(owner, *radioImage, progress);
     if (done) {
         if (productionMode) owner.PostReport(WM_XFER_REPEAT_READY, 0);
         owner.Ask(kMsgDownloadCompleted, MsgButtons::kOk, MsgIcon::kInformation);

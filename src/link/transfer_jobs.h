@@ -22,6 +22,8 @@ constexpr int kTransferDownloadChanges = 3;  // blocks that differ from the refe
 constexpr unsigned kUploadRange = 7809;
 constexpr unsigned kDownloadRange = 15623;
 constexpr unsigned kDownloadChangesRange = 7812;
+// A download that reads the radio back afterwards: one more whole read.
+constexpr unsigned kDownloadVerifyRange = kDownloadRange + kUploadRange + 1;
 
 // Each returns true when the transfer completed (the owner may ignore it).
 bool UploadJob(TransferOwner& owner);

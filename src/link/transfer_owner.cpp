@@ -4,6 +4,10 @@
 
 namespace kp07 {
 
+std::string TransferOwner::KeepRadioImage(const RadioImage&) {
+    return {};
+}
+
 void CancelQueue::Post(unsigned message) {
     std::lock_guard<std::mutex> lock(mutex_);
     messages_.push_back(message);

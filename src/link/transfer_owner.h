@@ -10,6 +10,7 @@
 #include <mutex>
 #include <string>
 
+#include "image/radio_image.h"
 #include "resources/message.h"
 
 namespace kp07 {
@@ -41,6 +42,10 @@ constexpr int kMsgFirmwareTooOld = 5000;    // "Update the firmware Ver.4.00 or 
 constexpr int kMsgPortPermission = 5100;    // the account may not open the device %1
 constexpr int kMsgPortProblemWhy = 5101;    // "Problem with COM port" and a line "%1"
 constexpr int kMsgCheckLeadDevice = 5102;   // "Check that lead is connected to %1" (a device)
+constexpr int kMsgVerifying = 5110;         // status line while the radio is read back
+constexpr int kMsgVerifyFailed = 5111;      // the blocks %1 read back differ
+constexpr int kMsgVerified = 5112;          // every block read back holds what was written
+constexpr int kMsgBackupFailed = 5113;      // the radio's data could not be kept (%1: why)
 
 class TransferOwner {
   public:
@@ -53,6 +58,10 @@ class TransferOwner {
     // The job waits for it; an owner on another thread shows it on its own.
     virtual MsgResult Ask(int id, MsgButtons buttons, MsgIcon icon,
                           const std::string& arg1 = {}) = 0;
+    // What a download read from the radio, just before it writes: the owner
+    // may keep it as a backup of the radio. Returns "" or why it could not be
+    // kept (the job says so and goes on). Called on the job's thread.
+    virtual std::string KeepRadioImage(const RadioImage& radio);
 };
 
 // The job's mailbox for cancels: the owner posts, the job takes.

@@ -22,6 +22,10 @@ const StringEntry kEntries[] = {
      "\"dialout\" (sudo usermod -aG dialout $USER), then log in again."},
     {5101, "Problem with COM port\r\n%1"},
     {5102, "Check that lead is connected to %1"},
+    {5110, "Verifying: reading the radio back"},
+    {5111, "Verify failed: the radio does not hold what was written in %1."},
+    {5112, "Verified: the radio holds what was written"},
+    {5113, "The radio's data could not be kept as a backup; the download goes on.\r\n%1"},
 };
 }  // namespace
 

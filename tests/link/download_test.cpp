@@ -290,5 +290,58 @@ TEST_F(DownloadTest, CancelBeforeWritingLeavesTheRadioUntouched) {
     EXPECT_EQ(owner.reports.back().message, WM_XFER_DONE);
 }
 
+// Before a download writes, its owner gets what the radio held (to keep as a
+// backup); with verify on, the radio is read back and every block that does
+// not hold what was written is named.
+TEST_F(DownloadTest, KeepsWhatTheRadioHeldAndVerifiesWhatItWrote) {
+    const std::string backupFailed =
+        "The radio's data could not be kept as a backup; the download goes on.\r\ndisk full";
+    const std::string failedLast =
+        "Verify failed: the radio does not hold what was written in block 60 (bytes "
+        "7680-7807).";
+    struct Case {
+        const char* name;
+        int verify;
+        int alterBlock;  // the radio's weak block (-1: none)
+        const char* keepError;
+        bool done;
+        std::vector<std::string> messages;
+        unsigned range;
+    };
+    const Case cases[] = {
+        {"plain", 0, -1, "", true, {"Download is completed"}, 15623},
+        {"verified", 1, -1, "", true, {"Download is completed"}, 23433},
+        {"weak block not verified", 0, 60, "", true, {"Download is completed"}, 15623},
+        {"weak block written", 1, 60, "", false, {failedLast}, 23433},
+        // Block 5 is not written (the radio holds it already): nothing to find.
+        {"weak block not written", 1, 5, "", true, {"Download is completed"}, 23433},
+        {"backup fails", 0, -1, "disk full", true, {backupFailed, "Download is completed"}, 15623},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        MakeDocument();
+        RadioImage radio = *radioImage;
+        radio[300] ^= 0x21;  // block 2 differs and is written
+        SimulatedCable& c = Cable(radio, 9600);
+        c.radio().faults().alterBlock = k.alterBlock;
+        verifyAfterDownload = k.verify;
+        owner = RecordingOwner();
+        owner.keepError = k.keepError;
+        messages.Clear();
+
+        EXPECT_EQ(DownloadJob(owner), k.done);
+
+        ASSERT_EQ(owner.kept.size(), 1u);
+        EXPECT_EQ(owner.kept[0], radio);
+        std::vector<std::string> texts;
+        for (const auto& m : messages.shown()) texts.push_back(m.text);
+        EXPECT_EQ(texts, k.messages);
+        EXPECT_EQ(owner.Values(WM_XFER_RANGE), std::vector<unsigned>{k.range});
+        EXPECT_EQ(owner.Values(WM_XFER_POS).back(), k.range);
+        EXPECT_EQ(owner.Posted(WM_XFER_STATUS, kMsgVerified), k.verify && k.done);
+        EXPECT_EQ(owner.reports.back().message, WM_XFER_DONE);
+    }
+}
+
 }  // namespace
 }  // namespace kp07::test

@@ -23,6 +23,11 @@ MsgResult RecordingOwner::Ask(int id, MsgButtons buttons, MsgIcon icon, const st
     return ShowMessage(id, buttons, icon, arg1);
 }
 
+std::string RecordingOwner::KeepRadioImage(const RadioImage& radio) {
+    kept.push_back(radio);
+    return keepError;
+}
+
 bool RecordingOwner::Posted(unsigned message, unsigned value) const {
     return std::any_of(reports.begin(), reports.end(),
                        [&](const Report& r) { return r.message == message && r.value == value; });

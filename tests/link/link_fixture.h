@@ -27,11 +27,16 @@ class RecordingOwner : public TransferOwner {
     void PostReport(unsigned message, unsigned value) override;
     bool TakeCancel() override;
     MsgResult Ask(int id, MsgButtons buttons, MsgIcon icon, const std::string& arg1) override;
+    std::string KeepRadioImage(const RadioImage& radio) override;
 
     // Called for every report (after it is recorded).
     std::function<void(unsigned message, unsigned value)> onReport;
     // Polled at every cancel check; true means the user pressed Cancel.
     std::function<bool()> cancelWhen;
+    // What a download read before writing, once per KeepRadioImage call;
+    // `keepError` is what the owner answers.
+    std::vector<RadioImage> kept;
+    std::string keepError;
 
     std::vector<Report> reports;
     int cancelChecks = 0;

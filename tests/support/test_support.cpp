@@ -47,6 +47,7 @@ RadioImage RandomImage(std::mt19937& rng) {
 }  // namespace kp07::test
 
 #include "channels/visible_items.h"
+#include "document/document.h"
 #include "image/process_state.h"
 #include "link/link_state.h"
 #include "resources/strings.h"
@@ -58,5 +59,6 @@ void ResetProcessStateForTest() {
     SetTestStringTable(nullptr);
     ResetVisibleItemsForTest();
     ResetLinkStateForTest();
+    SetDefaultFileDirectory("");
 }
 }  // namespace kp07

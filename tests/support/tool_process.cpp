@@ -46,6 +46,18 @@ std::string ToolsDir() {
 #endif
 }
 
+void KeepUserFoldersInBuild() {
+    const std::string tools = ToolsDir();
+    const std::string base = tools.empty() ? "/tmp/kp07-test-user-" + std::to_string(getuid())
+                                           : tools + "/../tests/user";
+    setenv("XDG_DATA_HOME", (base + "/data").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (base + "/config").c_str(), 1);
+}
+
+namespace {
+const bool userFoldersKept = (KeepUserFoldersInBuild(), true);
+}  // namespace
+
 TempDir::TempDir() {
     const char* base = std::getenv("TMPDIR");
     std::string templ = std::string(base && *base ? base : "/tmp") + "/kp07-e2e-XXXXXX";

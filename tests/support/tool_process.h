@@ -14,6 +14,12 @@ namespace kp07::test {
 // The folder of the built tools (KP07_TOOLS_DIR), or "" when unknown.
 std::string ToolsDir();
 
+// Points XDG_DATA_HOME and XDG_CONFIG_HOME into the build (tests/user), so
+// that what the programs keep in the user's folders (radio backups, the
+// profile of an installed program) stays out of the home folder of whoever
+// runs the tests. Test programs that run tools do this at start.
+void KeepUserFoldersInBuild();
+
 // A private temporary folder, removed with its files at destruction.
 class TempDir {
   public:

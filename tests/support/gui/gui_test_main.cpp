@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <string>
 
+#include "support/tool_process.h"
+
 namespace {
 
 // Qt wants a private runtime folder; without one (or with one that others
@@ -40,6 +42,7 @@ void QuietMessages(QtMsgType, const QMessageLogContext&, const QString& message)
 int main(int argc, char** argv) {
     if (!getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     const std::string ownRuntimeDir = PrepareRuntimeDir();
+    kp07::test::KeepUserFoldersInBuild();
     ::testing::InitGoogleTest(&argc, argv);
     qInstallMessageHandler(QuietMessages);
     int result;
