@@ -3,30 +3,72 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPrinterInfo>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "alignment/password_dialog.h"
 #include "app/app_profile.h"
+#include "app/backup_commands.h"
 #include "app/channel_view_commands.h"
 #include "app/common_commands.h"
+#include "app/demo_radio.h"
 #include "app/main_frame.h"
 #include "app/radio_commands.h"
 #include "document/document.h"
+#include "document/user_folders.h"
 #include "image/process_state.h"
 #include "image/radio_image.h"
+#include "link/link_state.h"
 #include "params/param_dialog.h"
+#include "resources/message.h"
 
 namespace kp07 {
 
 QString printerName;
 
-CommandLine ParseCommandLine(const QStringList& arguments) {
+namespace {
+
+// Started from the desktop menu (in the home folder), or installed where it
+// may not write, the program works in the user's data folder: the default
+// file is looked for and written there. A file named on the command line
+// keeps meaning the file it named.
+void WorkInDataFolder(CommandLine* line) {
+    const std::string data = UserDataFolder();
+    if (!MakeFolders(data)) return;
+    if (!line->fileName.isEmpty()) line->fileName = QFileInfo(line->fileName).absoluteFilePath();
+    QDir::setCurrent(QString::fromStdString(data));
+    SetDefaultFileDirectory(data);
+}
+
+// The status bar says for the whole run where COM1 leads.
+void ShowDemoPane(CMainFrame& frame, const QString& device) {
+    auto* pane = new QLabel(
+        QString::fromStdString(FormatMessage(kMsgDemoRadio, device.toStdString())), &frame);
+    pane->setObjectName(QStringLiteral("demoRadio"));
+    frame.statusBar()->insertPermanentWidget(1, pane);  // after the message, before the indicators
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const QStringList& allArguments) {
     CommandLine line;
+    QStringList arguments = allArguments;
+    while (!arguments.isEmpty()) {
+        if (arguments.first() == QLatin1String("--demo")) {
+            line.demo = true;
+        } else if (arguments.first() == QLatin1String("--desktop")) {
+            line.desktop = true;
+        } else {
+            break;
+        }
+        arguments.removeFirst();
+    }
     const QString whole = arguments.join(' ');
     for (const char* s : {"/m", "/M", "-m", "-M"}) {
         if (whole == QLatin1String(s)) line.factorySwitch = true;
@@ -111,6 +153,22 @@ Application::Application() = default;
 Application::~Application() {
     frame_.reset();
     doc_.reset();
+    demo_.reset();
+}
+
+QString Application::demoDevice() const {
+    return demo_ ? demo_->device() : QString();
+}
+
+void Application::StartDemoRadio() {
+    auto demo = std::make_unique<DemoRadio>();
+    QString why;
+    if (!demo->Start(LinkBaud(), demoArguments, &why)) {
+        ShowMessage(kMsgDemoNotStarted, MsgButtons::kOk, MsgIcon::kExclamation, why.toStdString());
+        return;
+    }
+    demo_ = std::move(demo);
+    profile_->SetSessionPort(1, demo_->device());
 }
 
 bool Application::InitInstance(const QStringList& arguments) {
@@ -124,7 +182,9 @@ bool Application::InitInstance(const QStringList& arguments) {
                                                                   : profilePath);
     profile_->ReadConfiguration();
 
-    const CommandLine line = ParseCommandLine(arguments);
+    CommandLine line = ParseCommandLine(arguments);
+    if (line.desktop || !FolderWritable(ExecutableDirectory())) WorkInDataFolder(&line);
+    if (line.demo) StartDemoRadio();
     printerName = DefaultPrinterName();
     factoryMode = line.factorySwitch && AskFactoryPassword();
     productionMode = line.productionSwitch;
@@ -135,8 +195,10 @@ bool Application::InitInstance(const QStringList& arguments) {
     // F1 in any parameter dialog opens the help topic of the focused control.
     CParamDialog::SetHelpHook([frame = frame_.get()](int topic) { frame->ShowHelp(topic); });
     CKP05View* view = InstallChannelView(*frame_, *profile_);
-    InstallRadioCommands(*frame_, *profile_, view);
+    CTransferDialog* transfer = InstallRadioCommands(*frame_, *profile_, view);
     InstallCommonCommands(*frame_);
+    InstallBackupCommands(*frame_, *doc_, transfer);
+    if (demo_) ShowDemoPane(*frame_, demo_->device());
 
     bool ok = true;
     if (line.fileName.isEmpty()) {

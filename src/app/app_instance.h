@@ -14,13 +14,18 @@ namespace kp07 {
 class AppProfile;
 class CKP05Doc;
 class CMainFrame;
+class DemoRadio;
 
 // The command line, taken as a whole: a switch counts only when it is the
 // whole command line ("/m", "/M", "-m", "-M" for factory mode; "/f", "/F",
-// "-f", "-F" for production mode); anything else names a data file.
+// "-f", "-F" for production mode); anything else names a data file. Before
+// it, in any order, the program's own options, which are not part of it:
+// "--demo" (the demo radio) and "--desktop" (started from the desktop menu).
 struct CommandLine {
     bool factorySwitch = false;
     bool productionSwitch = false;
+    bool demo = false;
+    bool desktop = false;
     QString fileName;
 };
 CommandLine ParseCommandLine(const QStringList& arguments);  // without the program name
@@ -66,8 +71,17 @@ class Application {
     QString profilePath;
     // Whether to enforce the single-instance rule (tests run several).
     bool singleInstance = true;
+    // More arguments for the demo radio's simulator (tests: no pacing).
+    QStringList demoArguments;
+    // The terminal of the demo radio ("" without one).
+    QString demoDevice() const;
 
   private:
+    // Starts the demo radio and maps COM1 to it for this run; says so in the
+    // status bar, or why it did not start.
+    void StartDemoRadio();
+
+    std::unique_ptr<DemoRadio> demo_;
     std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<AppProfile> profile_;
     std::unique_ptr<CKP05Doc> doc_;

@@ -5,6 +5,7 @@
 #include <QSettings>
 
 #include "channels/visible_items.h"
+#include "document/user_folders.h"
 #include "link/link_state.h"
 
 namespace kp07 {
@@ -14,6 +15,7 @@ const char* const kInitialize = "Initialize";
 const char* const kItems = "ITEM";
 const char* const kRecent = "Recent File List";
 const char* const kPorts = "Ports";
+const char* const kRadio = "Radio";
 constexpr int kRecentCount = 4;
 constexpr int kDefaultWidth = 835;
 constexpr int kDefaultHeight = 540;
@@ -37,7 +39,9 @@ AppProfile::~AppProfile() = default;
 
 QString AppProfile::DefaultPath() {
     const QFileInfo exe(QCoreApplication::applicationFilePath());
-    return exe.absolutePath() + "/" + exe.completeBaseName() + ".ini";
+    const std::string folder =
+        WritableProgramFolder(exe.absolutePath().toStdString(), UserConfigFolder());
+    return QString::fromStdString(folder) + "/" + exe.completeBaseName() + ".ini";
 }
 
 QString AppProfile::path() const {
@@ -53,6 +57,7 @@ void AppProfile::ReadConfiguration() {
     for (int i = 0; i < kVisibleItemCount; ++i) {
         visibleItems[std::size_t(i)] = ReadInt(s, kItems, QString("ITEM%1").arg(i), 1);
     }
+    verifyAfterDownload = ReadInt(s, kRadio, "VerifyAfterDownload", 0) != 0 ? 1 : 0;
     for (int port = 1; port <= 16; ++port) {
         const QString device = PortDevice(port);
         if (!device.isEmpty()) SetPortDevice(port, device);
@@ -61,8 +66,9 @@ void AppProfile::ReadConfiguration() {
 }
 
 void AppProfile::WriteConfiguration() {
-    settings_->setValue(Key(kInitialize, "COM_PORT"), comPort);
+    settings_->setValue(Key(kInitialize, "COM_PORT"), SessionPortInUse() ? userComPort_ : comPort);
     settings_->setValue(Key(kInitialize, "COM_SPD"), comSpeed);
+    settings_->setValue(Key(kRadio, "VerifyAfterDownload"), verifyAfterDownload != 0 ? 1 : 0);
     WriteVisibleItems();
 }
 
@@ -110,6 +116,10 @@ QString AppProfile::PortDevice(int port) const {
 }
 
 void AppProfile::SetPortDevice(int port, const QString& device) {
+    if (sessionPort_ != 0 && port == sessionPort_ && device == sessionDevice_) {
+        kp07::SetPortDevice(port, device.toStdString());  // this run only
+        return;
+    }
     const QString key = Key(kPorts, QString("COM%1").arg(port));
     if (device.isEmpty()) {
         settings_->remove(key);
@@ -117,6 +127,19 @@ void AppProfile::SetPortDevice(int port, const QString& device) {
         settings_->setValue(key, device);
     }
     kp07::SetPortDevice(port, device.toStdString());
+}
+
+void AppProfile::SetSessionPort(int port, const QString& device) {
+    if (sessionPort_ == 0) userComPort_ = comPort;
+    sessionPort_ = NormalisePortNumber(port);
+    sessionDevice_ = device;
+    comPort = sessionPort_;
+    kp07::SetPortDevice(sessionPort_, device.toStdString());
+}
+
+bool AppProfile::SessionPortInUse() const {
+    return sessionPort_ != 0 && comPort == sessionPort_ &&
+           kp07::PortDevice(sessionPort_) == sessionDevice_.toStdString();
 }
 
 void AppProfile::Sync() {

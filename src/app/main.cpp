@@ -13,6 +13,8 @@ int main(int argc, char* argv[]) {
     // desktop's language: the radio's values are not locale text.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("KP07XT"));
+    // The desktop matches the window with the menu entry (its icon) by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kp07xt"));
     // Dialogs and message boxes carry the program's icon too.
     QApplication::setWindowIcon(kp07::ProgramIcon());
 

@@ -1,5 +1,7 @@
 #include "app/radio_commands.h"
 
+#include <QStatusBar>
+
 #include "app/app_profile.h"
 #include "app/configuration_dialog.h"
 #include "app/main_frame.h"
@@ -19,6 +21,8 @@ namespace {
 // After the transfer dialog (and the job's message boxes) the keyboard goes
 // back to the main window's grid: a window manager need not activate any
 // window when a modal dialog closes.
+constexpr int kNoticeShownMs = 15000;
+
 void ReturnToGrid(CMainFrame& frame) {
     frame.raise();
     frame.activateWindow();
@@ -49,6 +53,8 @@ int RunTransfer(CMainFrame& frame, CTransferDialog& dialog, int mode) {
     if (mode == kTransferUpload && uploadSucceeded && channels) channels->SelectGroup(0);
     frame.ApplyRefresh(kRefreshAll);
     ReturnToGrid(frame);
+    const QString notice = dialog.TakeNotice();
+    if (!notice.isEmpty()) frame.statusBar()->showMessage(notice, kNoticeShownMs);
     return result;
 }
 

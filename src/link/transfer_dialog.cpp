@@ -226,6 +226,22 @@ MsgResult CTransferDialog::Ask(int id, MsgButtons buttons, MsgIcon icon, const s
 
 // ----------------------------------------------------------------- cancel
 
+std::string CTransferDialog::KeepRadioImage(const RadioImage& radio) {
+    return radioKeeper ? radioKeeper(radio) : std::string();
+}
+
+void CTransferDialog::SetNotice(const QString& text) {
+    std::lock_guard<std::mutex> lock(noticeMutex_);
+    notice_ = text;
+}
+
+QString CTransferDialog::TakeNotice() {
+    std::lock_guard<std::mutex> lock(noticeMutex_);
+    QString text;
+    text.swap(notice_);
+    return text;
+}
+
 void CTransferDialog::WaitForWorker() {
     const bool outermost = !waiting_;
     if (outermost) {

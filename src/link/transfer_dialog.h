@@ -7,6 +7,9 @@
 
 #include <QDialog>
 #include <atomic>
+#include <functional>
+#include <mutex>
+#include <string>
 
 #include "link/transfer_jobs.h"
 #include "link/transfer_owner.h"
@@ -35,6 +38,14 @@ class CTransferDialog : public QDialog, public TransferOwner {
     void PostReport(unsigned message, unsigned value) override;
     bool TakeCancel() override;
     MsgResult Ask(int id, MsgButtons buttons, MsgIcon icon, const std::string& arg1) override;
+    std::string KeepRadioImage(const RadioImage& radio) override;
+    // Keeps what a download read from the radio (called on the job's thread;
+    // returns "" or why it could not). Unset: nothing is kept.
+    std::function<std::string(const RadioImage&)> radioKeeper;
+    // A line for the status bar once the transfer is over (set from any
+    // thread; taking it empties it).
+    void SetNotice(const QString& text);
+    QString TakeNotice();
 
     // Production mode: the window was closed and the program is to end.
     bool quitRequested() const { return quitRequested_; }
@@ -70,6 +81,8 @@ class CTransferDialog : public QDialog, public TransferOwner {
     void FitWidth();
 
     int mode_ = kTransferUpload;
+    std::mutex noticeMutex_;
+    QString notice_;
     TransferWorker worker_;
     CancelQueue cancels_;
     // Reports of a job that the dialog no longer waits for are dropped.

@@ -14,6 +14,7 @@ constexpr int kRecentFirst = 57616;  // the four recent files
 constexpr int kRecentLast = 57619;
 constexpr int kExit = 57665;
 constexpr int kConfigure = 32850;
+constexpr int kRestoreRadioBackup = 32880;
 // Edit
 constexpr int kCopy = 57634;
 constexpr int kPaste = 57637;
@@ -54,6 +55,7 @@ constexpr int kPageCode = 32795;
 constexpr int kUpload = 32820;
 constexpr int kDownload = 32821;
 constexpr int kAlignment = 32822;
+constexpr int kVerifyAfterDownload = 32881;  // a check item
 constexpr int kToolbarUpload = 32833;
 constexpr int kToolbarDownload = 32834;
 // Help

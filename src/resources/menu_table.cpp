@@ -46,6 +46,7 @@ const std::vector<Menu>& MainMenus() {
     static const std::vector<Menu> menus = {
         {"&File",
          {Cmd(cmd::kNew, "&New", "Ctrl+N"), Cmd(cmd::kOpen, "&Open...", "Ctrl+O"),
+          Cmd(cmd::kRestoreRadioBackup, "Restore Radio &Backup..."),
           Cmd(cmd::kSave, "&Save", "Ctrl+S"), Cmd(cmd::kSaveAs, "Save &As..."), Separator(),
           Cmd(cmd::kPrint, "&Print...", "Ctrl+P"), Separator(),
           Cmd(cmd::kConfigure, "&Configure..."), Separator(), RecentFiles(), Separator(),
@@ -100,7 +101,8 @@ const std::vector<Menu>& MainMenus() {
           Cmd(cmd::kFiveToneUserTone, "5-Tone &User Tone..."), Separator(),
           Cmd(cmd::kPagingSetting, "Pa&ging Setting..."), Cmd(cmd::kPageCode, "Page &Code...")}},
         {"&Radio",
-         {Cmd(cmd::kUpload, "&Upload"), Cmd(cmd::kDownload, "&Download"), Separator(),
+         {Cmd(cmd::kUpload, "&Upload"), Cmd(cmd::kDownload, "&Download"),
+          Check(cmd::kVerifyAfterDownload, "&Verify After Download"), Separator(),
           Cmd(cmd::kAlignment, "&Alignment...")}},
         {"&Help",
          {Cmd(cmd::kGetStarted, "&Get Started"), Cmd(cmd::kCommonProblems, "&Common Problems"),

@@ -19,6 +19,11 @@ const StringEntry kEntries[] = {
     {3611, "Select or type the serial device of this COM port (e.g. /dev/ttyUSB0)\n<SELECT>"},
     // Missing help file.
     {5010, "Not Exist Html Help File\n\n   File Path [ %1 ]"},
+    // The demo radio and the radio backups.
+    {5120, "Demo radio: COM1 is a simulated KR-318 on %1"},
+    {5121, "The demo radio could not be started.\r\n%1"},
+    {5122, "Radio backup kept: %1"},
+    {5123, "Restore Radio Backup"},
     // Status-bar texts of the commands.
     {32772, "Hardware dependent data"},
     {32773, "Select the signaling system (2-Tone / 5-Tone)"},
@@ -54,6 +59,8 @@ const StringEntry kEntries[] = {
     {32841, "Solutions to common problems"},
     {32842, "Display program information and version"},
     {32850, "Configure KP07XT"},
+    {32880, "Open a backup of a radio, kept before a download wrote it"},
+    {32881, "Read the radio back after each download and report any difference"},
     {57345, "F1 for Help   F2 for Group Change   F3 for DCS Invert   F10 for Menus"},
     {57600, "Create a new document"},
     {57601, "Open an existing data file"},
