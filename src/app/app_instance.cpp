@@ -13,6 +13,7 @@
 #include "alignment/password_dialog.h"
 #include "app/app_profile.h"
 #include "app/channel_view_commands.h"
+#include "app/file_tools_commands.h"
 #include "app/main_frame.h"
 #include "app/radio_commands.h"
 #include "document/document.h"
@@ -117,6 +118,7 @@ bool Application::InitInstance(const QStringList& arguments) {
     CParamDialog::SetHelpHook([frame = frame_.get()](int topic) { frame->ShowHelp(topic); });
     CKP05View* view = InstallChannelView(*frame_, *profile_);
     InstallRadioCommands(*frame_, *profile_, view);
+    InstallFileToolCommands(*frame_);
 
     bool ok = true;
     if (line.fileName.isEmpty()) {
