@@ -1,5 +1,6 @@
 #include "channels/channel_csv.h"
 
+#include <algorithm>
 #include <map>
 
 #include "blocks/channel_table.h"
@@ -31,15 +32,9 @@ constexpr int kMsgNothingImported = 6128;
 constexpr int kMsgImported = 6129;
 constexpr int kMsgNotCarried = 6130;
 
-std::string Trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return std::string();
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // A channel number: one to three digits, 1..168.
 int SlotOfNumber(const std::string& text) {
-    const std::string t = Trimmed(text);
+    const std::string t = CsvTrimmed(text);
     if (t.empty() || t.size() > 3 || t.find_first_not_of("0123456789") != std::string::npos)
         return -1;
     const int n = std::stoi(t);
@@ -55,7 +50,7 @@ void GridToWanted(const std::vector<CsvRow>& rows, std::vector<WantedRow>* wante
         const int col = CsvColumnOfHeading(heading[i]);
         if (col < 0) {
             // Trailing empty headings are what some spreadsheets add.
-            if (!Trimmed(heading[i]).empty())
+            if (!CsvTrimmed(heading[i]).empty())
                 AddRefusal(result, 1, heading[i], LoadString(kMsgUnknownColumn));
             continue;
         }
@@ -75,7 +70,7 @@ void GridToWanted(const std::vector<CsvRow>& rows, std::vector<WantedRow>* wante
             continue;
         }
         for (std::size_t i = heading.size(); i < cells.size(); ++i) {
-            if (!Trimmed(cells[i]).empty()) {
+            if (!CsvTrimmed(cells[i]).empty()) {
                 AddRefusal(result, fileRow, "", LoadString(kMsgRowTooLong));
                 break;
             }
@@ -89,7 +84,7 @@ void GridToWanted(const std::vector<CsvRow>& rows, std::vector<WantedRow>* wante
         const auto first = rowOfSlot.emplace(slot, fileRow);
         if (!first.second) {
             AddRefusal(result, fileRow, heading[chn->second],
-                       FormatMessage(kMsgGivenAgain, Trimmed(number),
+                       FormatMessage(kMsgGivenAgain, CsvTrimmed(number),
                                      std::to_string(first.first->second)));
             continue;
         }
@@ -99,7 +94,7 @@ void GridToWanted(const std::vector<CsvRow>& rows, std::vector<WantedRow>* wante
         for (std::size_t i = 0; i < heading.size(); ++i) {
             if (colOf[i] < 0 || colOf[i] == kColChannel) continue;
             w.cells.push_back(
-                {colOf[i], NormalisedCsvCell(colOf[i], cells[i]), Trimmed(heading[i])});
+                {colOf[i], NormalisedCsvCell(colOf[i], cells[i]), CsvTrimmed(heading[i])});
         }
         wanted->push_back(std::move(w));
         ++result->channels;
@@ -175,6 +170,9 @@ CsvImportResult ImportChannelsCsv(RadioImage& image, const std::string& text) {
     std::vector<int> changedSlots;
     const bool changed = ApplyWantedRows(table, scratch, ctx, wanted, &result, &changedSlots);
     imageModified = modified;
+    // Row by row, as the user reads the file.
+    std::stable_sort(result.refused.begin(), result.refused.end(),
+                     [](const CsvRefusal& a, const CsvRefusal& b) { return a.row < b.row; });
     if (result.refusedCount > 0) return result;
     result.accepted = true;
     if (changed) {

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
-#include <cstdio>
 
 #include "blocks/channel_table.h"
 #include "channels/channel_editing.h"
 #include "channels/channel_paste.h"
+#include "channels/csv_text.h"
 #include "channels/group_editing.h"
 #include "image/tone_codec.h"
 #include "resources/message.h"
@@ -24,12 +23,6 @@ constexpr int kMsgGroupOrder = 6120;
 constexpr int kMsgCbKeepsSize = 6121;
 constexpr int kMsgGroupTooSmall = 6122;
 
-std::string Trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return std::string();
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 std::string RightTrimmed(std::string text) {
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.pop_back();
     return text;
@@ -41,11 +34,6 @@ std::string WithoutBlanks(const std::string& text) {
         if (c != ' ' && c != '\t') out += c;
     }
     return out;
-}
-
-std::string Lower(std::string text) {
-    for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
-    return text;
 }
 
 bool IsToneColumn(int col) {
@@ -184,7 +172,7 @@ class RowEditor {
 
 int GroupOfCsvName(const std::string& text) {
     for (int g = 0; g <= kGroupCount; ++g) {
-        if (Lower(text) == Lower(GroupCsvName(g))) return g;
+        if (CsvLower(text) == CsvLower(GroupCsvName(g))) return g;
     }
     return -1;
 }
@@ -274,16 +262,16 @@ std::string CsvHeading(int col) {
 }
 
 int CsvColumnOfHeading(const std::string& heading) {
-    const std::string wanted = Lower(Trimmed(heading));
+    const std::string wanted = CsvLower(CsvTrimmed(heading));
     for (int col = 0; col < kCsvColumnCount; ++col) {
-        if (Lower(CsvHeading(col)) == wanted) return col;
+        if (CsvLower(CsvHeading(col)) == wanted) return col;
     }
     return -1;
 }
 
 std::string GroupCsvName(int group) {
     if (group < 0 || group >= kGroupCount) return std::string();
-    return Trimmed(ChannelTable::GroupName(group));
+    return CsvTrimmed(ChannelTable::GroupName(group));
 }
 
 std::string CsvCellText(const ChannelTable& table, int slot, int col, bool alphaTags) {
@@ -297,7 +285,7 @@ std::string CsvCellText(const ChannelTable& table, int slot, int col, bool alpha
 std::string NormalisedCsvCell(int col, const std::string& text) {
     if (col == kColTag) return RightTrimmed(text);
     if (IsToneColumn(col)) return WithoutBlanks(text);
-    return Trimmed(text);
+    return CsvTrimmed(text);
 }
 
 void AddRefusal(CsvImportResult* result, int row, const std::string& column,

@@ -3,6 +3,7 @@
 #include <csv.h>
 
 #include <algorithm>
+#include <cctype>
 
 namespace kp07 {
 namespace {
@@ -77,6 +78,17 @@ bool ParseCsv(const std::string& text, std::vector<CsvRow>* rows, int* errorLine
         rows->clear();
     }
     return ok;
+}
+
+std::string CsvTrimmed(const std::string& field) {
+    const std::size_t first = field.find_first_not_of(" \t");
+    if (first == std::string::npos) return std::string();
+    return field.substr(first, field.find_last_not_of(" \t") - first + 1);
+}
+
+std::string CsvLower(std::string field) {
+    for (char& c : field) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return field;
 }
 
 std::string CsvLine(const CsvRow& fields) {

@@ -21,4 +21,8 @@ bool ParseCsv(const std::string& text, std::vector<CsvRow>* rows, int* errorLine
 // blank (which some readers would drop).
 std::string CsvLine(const CsvRow& fields);
 
+// A field without the blanks and tabs around it; in lower case.
+std::string CsvTrimmed(const std::string& field);
+std::string CsvLower(std::string field);
+
 }  // namespace kp07

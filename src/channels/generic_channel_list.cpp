@@ -41,17 +41,6 @@ const int kLeftOutColumns[] = {
 
 constexpr int kToneNone = 0, kToneCtcss = 1, kToneDcs = 2;
 
-std::string Lower(std::string text) {
-    for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-std::string Trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return std::string();
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 std::string Fixed(double value, int decimals) {
     char text[64];
     std::snprintf(text, sizeof text, "%.*f", decimals, value);
@@ -88,11 +77,11 @@ class GenericRow {
     GenericRow(const std::map<std::string, std::size_t>& index, const CsvRow& cells, int fileRow)
         : index_(index), cells_(cells), fileRow_(fileRow) {}
 
-    bool Has(const char* column) const { return index_.count(Lower(column)) != 0; }
+    bool Has(const char* column) const { return index_.count(CsvLower(column)) != 0; }
     std::string operator[](const char* column) const {
-        const auto it = index_.find(Lower(column));
+        const auto it = index_.find(CsvLower(column));
         return it == index_.end() || it->second >= cells_.size() ? std::string()
-                                                                 : Trimmed(cells_[it->second]);
+                                                                 : CsvTrimmed(cells_[it->second]);
     }
     int fileRow() const { return fileRow_; }
 
@@ -167,7 +156,7 @@ class RowMapper {
     }
 
     void MapDuplex(double rx) {
-        const std::string duplex = Lower(row_["Duplex"]);
+        const std::string duplex = CsvLower(row_["Duplex"]);
         double offset = 0.0;
         if (duplex == "off") {
             Want(kColTx, kNoTransmitFrequency, "Duplex");
@@ -217,7 +206,7 @@ class RowMapper {
     }
 
     void MapTones() {
-        const std::string mode = Lower(row_["Tone"]);
+        const std::string mode = CsvLower(row_["Tone"]);
         int tx = kToneNone, rx = kToneNone;
         const char* txHz = "rToneFreq";
         const char* rxHz = "cToneFreq";
@@ -233,9 +222,9 @@ class RowMapper {
         } else if (mode == "cross") {
             const std::string cross = row_["CrossMode"];
             const std::size_t arrow = cross.find("->");
-            const std::string from = Lower(cross.substr(0, std::min(arrow, cross.size())));
+            const std::string from = CsvLower(cross.substr(0, std::min(arrow, cross.size())));
             const std::string to =
-                arrow == std::string::npos ? "?" : Lower(cross.substr(arrow + 2));
+                arrow == std::string::npos ? "?" : CsvLower(cross.substr(arrow + 2));
             auto kind = [](const std::string& side) {
                 return side.empty()     ? kToneNone
                        : side == "tone" ? kToneCtcss
@@ -262,7 +251,7 @@ class RowMapper {
     }
 
     void MapMode() {
-        const std::string mode = Lower(row_["Mode"]);
+        const std::string mode = CsvLower(row_["Mode"]);
         if (mode == "fm") {
             Want(kColBandwidth, "W", "Mode");
         } else if (mode == "nfm") {
@@ -273,7 +262,7 @@ class RowMapper {
     }
 
     void MapSkip() {
-        const std::string skip = Lower(row_["Skip"]);
+        const std::string skip = CsvLower(row_["Skip"]);
         if (skip.empty() || skip == "s") {
             Want(kColScanOp, skip.empty() ? "1" : "0", "Skip");
         } else {
@@ -282,7 +271,7 @@ class RowMapper {
     }
 
     void MapPower() {
-        const std::string power = Lower(row_["Power"]);
+        const std::string power = CsvLower(row_["Power"]);
         if (power.empty()) return;
         if (power == "high" || power == "low") {
             Want(kColPower, power == "high" ? "H" : "L", "Power");
@@ -304,7 +293,7 @@ class RowMapper {
 
 bool IsGenericHeader(const CsvRow& heading) {
     for (const std::string& h : heading) {
-        if (Lower(Trimmed(h)) == "location") return true;
+        if (CsvLower(CsvTrimmed(h)) == "location") return true;
     }
     return false;
 }
@@ -391,7 +380,8 @@ void GenericToWanted(const std::vector<CsvRow>& rows, const ChannelTable& table,
                      std::vector<WantedRow>* wanted, CsvImportResult* result) {
     const CsvRow& heading = rows.front();
     std::map<std::string, std::size_t> index;
-    for (std::size_t i = 0; i < heading.size(); ++i) index.emplace(Lower(Trimmed(heading[i])), i);
+    for (std::size_t i = 0; i < heading.size(); ++i)
+        index.emplace(CsvLower(CsvTrimmed(heading[i])), i);
     static const char* const kCarried[] = {"location", "name",         "frequency",  "duplex",
                                            "offset",   "tone",         "rtonefreq",  "ctonefreq",
                                            "dtcscode", "dtcspolarity", "rxdtcscode", "crossmode",
@@ -399,13 +389,14 @@ void GenericToWanted(const std::vector<CsvRow>& rows, const ChannelTable& table,
     // Columns with nothing to say to this radio are listed once, when a row
     // has something in them.
     for (std::size_t i = 0; i < heading.size(); ++i) {
-        const std::string name = Lower(Trimmed(heading[i]));
+        const std::string name = CsvLower(CsvTrimmed(heading[i]));
         const bool carried =
             std::find(std::begin(kCarried), std::end(kCarried), name) != std::end(kCarried);
         if (name.empty() || (carried && (name != "name" || alphaTags))) continue;
         for (std::size_t r = 1; r < rows.size(); ++r) {
-            if (i < rows[r].size() && !Trimmed(rows[r][i]).empty()) {
-                result->notCarried.push_back(FormatMessage(kMsgNoSuchSetting, Trimmed(heading[i])));
+            if (i < rows[r].size() && !CsvTrimmed(rows[r][i]).empty()) {
+                result->notCarried.push_back(
+                    FormatMessage(kMsgNoSuchSetting, CsvTrimmed(heading[i])));
                 break;
             }
         }
@@ -414,7 +405,8 @@ void GenericToWanted(const std::vector<CsvRow>& rows, const ChannelTable& table,
     for (std::size_t r = 1; r < rows.size(); ++r) {
         const int fileRow = int(r) + 1;
         if (rows[r].size() < heading.size()) {
-            AddRefusal(result, fileRow, Trimmed(heading[rows[r].size()]), LoadString(kMsgRowEnds));
+            AddRefusal(result, fileRow, CsvTrimmed(heading[rows[r].size()]),
+                       LoadString(kMsgRowEnds));
             continue;
         }
         const GenericRow row(index, rows[r], fileRow);

@@ -229,8 +229,6 @@ TEST_F(CsvTest, RefusedCellsAreListedAndNothingChanges) {
     const std::vector<std::string> expected = {
         "Nothing was imported. Refused cells: 17",
         "Row 1, column \"Compander\": unknown column",
-        "Row 15, column \"Chn\": not a channel number (1-168)",
-        "Row 17, column \"Chn\": channel 16 is given again (first in row 16)",
         "Row 2, column \"In use\": \"0\" is not accepted here",
         "Row 4, column \"Frequency Receive\": \"520.00000\" would be stored as \"500.00000\"",
         "Row 5, column \"Frequency Receive\": \"476.00300\" would be stored as \"476.00500\"",
@@ -243,9 +241,11 @@ TEST_F(CsvTest, RefusedCellsAreListedAndNothingChanges) {
         "Row 12, column \"Signaling Type\": \"Option\" is not accepted here",
         "Row 13, column \"DTMF ANI\": \"1\" is not accepted here",
         "Row 14, column \"QLNK\": \"1\" is not accepted here",
+        "Row 15, column \"Chn\": not a channel number (1-168)",
+        "Row 17, column \"Chn\": channel 16 is given again (first in row 16)",
+        "Row 21, column \"Pri\": \"P\" is changed to \"-\" by another row",
         "Row 31, column \"Group\": the groups must follow each other: CB, GROUP-1 ... GROUP-6, "
         "then channels in no group",
-        "Row 21, column \"Pri\": \"P\" is changed to \"-\" by another row",
     };
     EXPECT_EQ(LinesOf(CsvImportReport(result)), expected);
     EXPECT_EQ(result.refusedCount, 17);
