@@ -113,4 +113,66 @@ std::string DtmfParams::FormatPairFrequency(unsigned tenths) {
     return FormatDecimal(tenths / 10.0, 1, 6) + " Hz";
 }
 
+const ChoiceList& AniTransmitChoices() {
+    static const ChoiceList list{"PTT Pressed", "PTT Released"};
+    return list;
+}
+
+const ChoiceList& DtmfDelayChoices() {
+    static const ChoiceList list{"50 ms", "100 ms", "300 ms", "500 ms"};
+    return list;
+}
+
+const ChoiceList& DtmfSpeedChoices() {
+    static const ChoiceList list{"25 ms", "33 ms", "50 ms", "66 ms"};
+    return list;
+}
+
+const ChoiceList& DtmfPauseTimeChoices() {
+    static const ChoiceList list = [] {
+        ChoiceList texts{"0.5 s"};
+        const ChoiceList whole = NumberedChoices("%d s", 1, 7);
+        texts.insert(texts.end(), whole.begin(), whole.end());
+        return texts;
+    }();
+    return list;
+}
+
+const ChoiceList& AutoResetTimeChoices() {
+    static const ChoiceList list{"2 s",  "3 s",  "4 s",  "5 s",  "6 s",  "7 s",  "8 s",  "9 s",
+                                 "10 s", "15 s", "20 s", "25 s", "30 s", "40 s", "50 s", "60 s"};
+    return list;
+}
+
+const ChoiceList& DisableEnableChoices() {
+    static const ChoiceList list{"Disable", "Enable"};
+    return list;
+}
+
+const ChoiceList& GroupCallChoices() {
+    static const ChoiceList list{"Off", "1st Tone", "2nd Tone"};
+    return list;
+}
+
+const ChoiceList& PairChoices() {
+    static const ChoiceList list = NumberedChoices("Pair#%d", 1, kTwoTonePairCount);
+    return list;
+}
+
+const ChoiceList& DutyChoices() {
+    static const ChoiceList list{"Off-Duty", "On-Duty"};
+    return list;
+}
+
+const ChoiceList& CallBeepToneChoices() {
+    static const ChoiceList list{"Disable", "Beep A", "Beep B", "Beep C",
+                                 "Beep D",  "Beep E", "Beep F", "Beep G"};
+    return list;
+}
+
+const ChoiceList& BeepModeChoices() {
+    static const ChoiceList list{"Single", "Repeat"};
+    return list;
+}
+
 }  // namespace kp07

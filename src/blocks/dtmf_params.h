@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "blocks/signaling_text.h"
 #include "blocks/two_tone_tables.h"
 #include "image/layout.h"
 #include "image/radio_image.h"
@@ -87,5 +88,20 @@ class DtmfParams {
   private:
     void StoreTwoToneCommon(RadioImage& image) const;
 };
+
+// The texts of the list fields, by stored value.
+const ChoiceList& AniTransmitChoices();    // "PTT Pressed", "PTT Released"
+const ChoiceList& DtmfDelayChoices();      // "50 ms" .. "500 ms"
+const ChoiceList& DtmfSpeedChoices();      // "25 ms" .. "66 ms"
+const ChoiceList& DtmfPauseTimeChoices();  // "0.5 s", "1 s" .. "7 s"
+// The 2-tone common settings. The auto reset time and beep texts serve the
+// 5-tone general settings too, which show the same bits.
+const ChoiceList& AutoResetTimeChoices();  // "2 s" .. "60 s"
+const ChoiceList& DisableEnableChoices();  // "Disable", "Enable"
+const ChoiceList& GroupCallChoices();      // "Off", "1st Tone", "2nd Tone"
+const ChoiceList& PairChoices();           // "Pair#1" .. "Pair#10"
+const ChoiceList& DutyChoices();           // "Off-Duty", "On-Duty"
+const ChoiceList& CallBeepToneChoices();   // "Disable", "Beep A" .. "Beep G"
+const ChoiceList& BeepModeChoices();       // "Single", "Repeat"
 
 }  // namespace kp07

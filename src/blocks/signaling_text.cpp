@@ -9,7 +9,51 @@ namespace kp07 {
 namespace {
 constexpr long kByteMax = 255;
 constexpr std::size_t kDigitStringLength = 8;
+constexpr std::size_t kTagLength = 8;
+std::string Trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) return {};
+    const std::size_t last = text.find_last_not_of(" \t\r\n");
+    return text.substr(first, last - first + 1);
+}
+
+std::string Upper(std::string text) {
+    for (char& c : text) c = char(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
 }  // namespace
+
+std::string ChoiceText(const ChoiceList& list, unsigned index) {
+    return index < list.size() ? list[index] : std::string();
+}
+
+std::optional<unsigned> ChoiceIndex(const ChoiceList& list, const std::string& text) {
+    const std::string wanted = Upper(Trimmed(text));
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (Upper(Trimmed(list[i])) == wanted) return unsigned(i);
+    }
+    return {};
+}
+
+unsigned NextChoice(const ChoiceList& list, unsigned index) {
+    return index + 1 < list.size() ? index + 1 : 0;
+}
+
+ChoiceList NumberedChoices(const char* format, int first, int last) {
+    ChoiceList list;
+    for (int n = first; n <= last; ++n) {
+        char text[64];
+        std::snprintf(text, sizeof text, format, n);
+        list.push_back(text);
+    }
+    return list;
+}
+
+const ChoiceList& FlagChoices() {
+    static const ChoiceList list{"-", "v"};
+    return list;
+}
 
 unsigned WholeSecondsFromText(const std::string& text) {
     return unsigned(ClampWhole(ParseDecimal(text), 0, kByteMax));
@@ -42,6 +86,12 @@ std::string FormatDigitString(const std::string& digits) {
     std::string shown = digits.substr(0, kDigitStringLength);
     shown.resize(kDigitStringLength, ' ');
     return shown;
+}
+
+std::string SignalingTagFromText(const std::string& text) {
+    std::string tag = Upper(text.substr(0, text.find_first_of("\r\n")));
+    tag.resize(kTagLength, ' ');
+    return tag;
 }
 
 }  // namespace kp07

@@ -4,9 +4,30 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace kp07 {
+
+// The texts of a list field, by stored value: the dialogs fill their lists
+// from these and the printed report prints the same texts.
+using ChoiceList = std::vector<std::string>;
+
+// The text of value `index`; empty for a value outside the list (only a
+// damaged image holds one).
+std::string ChoiceText(const ChoiceList& list, unsigned index);
+// The value whose text is `text` (blanks around either ignored, letters in
+// either case); empty when no choice has that text.
+std::optional<unsigned> ChoiceIndex(const ChoiceList& list, const std::string& text);
+// The value after `index`, from the last back to the first; a value outside
+// the list steps to the first.
+unsigned NextChoice(const ChoiceList& list, unsigned index);
+// `format` (one %d) applied to first .. last: "Pair#%d" gives "Pair#1" ...
+ChoiceList NumberedChoices(const char* format, int first, int last);
+
+// The texts of a grid cell that is on or off, as the clipboard carries them.
+const ChoiceList& FlagChoices();  // "-", "v"
 
 // A time in whole seconds stored in one byte: the typed number cut to a whole
 // number and held to 0..255.
@@ -25,5 +46,9 @@ std::string DtmfCodeFromText(const std::string& text, std::size_t maxDigits);
 std::string DigitStringFromText(const std::string& text);
 // The number filled up with blanks to 8 characters.
 std::string FormatDigitString(const std::string& digits);
+
+// A typed tag of a 5-tone decode or encode entry: the first line, upper
+// case, at most 8 characters, completed with blanks as the radio stores it.
+std::string SignalingTagFromText(const std::string& text);
 
 }  // namespace kp07

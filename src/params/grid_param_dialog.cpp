@@ -170,6 +170,7 @@ void CGridParamDialog::OnKeyPressed(int character, Qt::KeyboardModifiers modifie
     if (!IsDataRow(grid_->row())) return;
     const GridColumn* column = Column(grid_->col());
     if (!column || column->kind != ColumnKind::kText) return;
+    if (!CellEditable(currentEntry_, grid_->col())) return;
     if (CellModeChar(column->editMode, character, 0) == 0) return;
     StartEditing(character);
 }

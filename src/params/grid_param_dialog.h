@@ -83,6 +83,9 @@ class CGridParamDialog : public CParamDialog {
     // The floating editor's text for a cell; returns whether the record
     // changed.
     virtual bool SetCellText(int /*entry*/, int /*col*/, const QString& /*text*/) { return false; }
+    // Whether a cell of a text column takes typing at all (some entries
+    // keep a column fixed).
+    virtual bool CellEditable(int /*entry*/, int /*col*/) const { return true; }
     // A pasted text for a cell; false refuses it (the user hears a beep).
     virtual bool PasteCell(int /*entry*/, int /*col*/, const QString& /*text*/) { return false; }
     // Stores the record into the image (OK).
