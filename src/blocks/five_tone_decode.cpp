@@ -74,4 +74,43 @@ void FiveToneDecode::Store(RadioImage& image) const {
     }
 }
 
+const ChoiceList& TranspondChoices() {
+    static const ChoiceList list = [] {
+        ChoiceList texts{"Disable"};
+        const ChoiceList codes = NumberedChoices("%d", 1, int(kMaxTranspondCode));
+        texts.insert(texts.end(), codes.begin(), codes.end());
+        return texts;
+    }();
+    return list;
+}
+
+const ChoiceList& LedDisplayChoices() {
+    static const ChoiceList list{"-----", " Off ", " On  ", "Blink"};
+    return list;
+}
+
+const ChoiceList& DecodeModeChoices() {
+    static const ChoiceList list{"-----", "Open", "Close"};
+    return list;
+}
+
+const ChoiceList& DecodeScanChoices() {
+    static const ChoiceList list{"------", "Cancel", "Start"};
+    return list;
+}
+
+const ChoiceList& DecodeBeepToneChoices() {
+    static const ChoiceList list{"-", "A", "B", "C", "D", "E", "F", "G"};
+    return list;
+}
+
+const ChoiceList& StunChoices() {
+    static const ChoiceList list{"------", "Kill", "Stun", "Revive"};
+    return list;
+}
+
+bool DecodeTagEditable(const FiveToneDecodeEntry& entry, int index) {
+    return index >= 0 && index < kFiveToneDecodeCount && entry.idDecode == 0;
+}
+
 }  // namespace kp07

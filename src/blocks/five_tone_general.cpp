@@ -80,4 +80,27 @@ std::string FiveToneGeneral::FormatSeconds(unsigned seconds) {
     return FormatWholeSeconds(seconds);
 }
 
+namespace {
+ChoiceList ToneTexts(int count) {
+    ChoiceList list;
+    for (int d = 0; d < count; ++d) list.push_back(std::string(1, "0123456789ABCDEF"[d]) + " TONE");
+    return list;
+}
+}  // namespace
+
+const ChoiceList& ToneDigitChoices() {
+    static const ChoiceList list = ToneTexts(15);
+    return list;
+}
+
+const ChoiceList& Delay3ToneChoices() {
+    static const ChoiceList list = ToneTexts(16);
+    return list;
+}
+
+const ChoiceList& CallKeyChoices() {
+    static const ChoiceList list = NumberedChoices("ENC NO.%d", 1, layout::kFiveToneEncode.count);
+    return list;
+}
+
 }  // namespace kp07

@@ -51,4 +51,43 @@ void FiveToneSystems::Store(RadioImage& image) const {
     }
 }
 
+const ChoiceList& MonitorSwitchChoices() {
+    static const ChoiceList list{"-----", "Open", "Close", "Both"};
+    return list;
+}
+
+const ChoiceList& ChannelSwitchChoices() {
+    static const ChoiceList list{"-----", "Open", "Close"};
+    return list;
+}
+
+const ChoiceList& FlowChoices() {
+    static const ChoiceList list{"Call-ID", "ID-Call"};
+    return list;
+}
+
+const ChoiceList& AniTransmissionChoices() {
+    static const ChoiceList list{"-------", "Press", "Release"};
+    return list;
+}
+
+namespace {
+ChoiceList CodeTexts(const char* off) {
+    ChoiceList texts{off};
+    const ChoiceList codes = NumberedChoices("%d", 1, layout::kFiveToneEncode.count);
+    texts.insert(texts.end(), codes.begin(), codes.end());
+    return texts;
+}
+}  // namespace
+
+const ChoiceList& SystemCodeTexts() {
+    static const ChoiceList list = CodeTexts("-");
+    return list;
+}
+
+const ChoiceList& SystemCodeChoices() {
+    static const ChoiceList list = CodeTexts("off");
+    return list;
+}
+
 }  // namespace kp07

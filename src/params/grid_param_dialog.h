@@ -78,6 +78,8 @@ class CGridParamDialog : public CParamDialog {
     virtual QString CellText(int entry, int col) const = 0;
     // The value of a boolean cell.
     virtual bool CellFlag(int /*entry*/, int /*col*/) const { return false; }
+    // Whether an entry has the column at all; a cell it lacks stays blank.
+    virtual bool CellShown(int /*entry*/, int /*col*/) const { return true; }
     // Space or double click on a cell; returns whether the record changed.
     virtual bool ActOnCell(int /*entry*/, int /*col*/) { return false; }
     // The floating editor's text for a cell; returns whether the record

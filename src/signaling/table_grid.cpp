@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "params/grid_param_dialog.h"
+#include "widgets/choice_list_dialog.h"
 #include "widgets/flex_grid.h"
 
 namespace kp07 {
@@ -32,6 +33,12 @@ void LayOutTableGrid(CGridParamDialog& dialog, QPushButton* ok, QPushButton* can
     auto* layout = new QVBoxLayout(dialog.body());
     layout->addWidget(grid, 1);
     layout->addLayout(buttons);
+}
+
+int RunChoiceList(QWidget* parent, const std::string& title, const std::vector<std::string>& lines,
+                  int selected) {
+    CChoiceListDlg dialog(title, lines, selected, parent);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedIndex() : -1;
 }
 
 }  // namespace kp07

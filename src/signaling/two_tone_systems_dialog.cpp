@@ -2,8 +2,6 @@
 
 #include <QPushButton>
 
-#include "signaling/table_grid.h"
-#include "widgets/choice_list_dialog.h"
 #include "widgets/flex_grid.h"
 
 namespace kp07 {
@@ -17,10 +15,7 @@ CTwoToneSystemsDlg::CTwoToneSystemsDlg(RadioImage& image, QWidget* parent)
     record_.Load(image);
     pairs_.Load(image);
     chooser_ = [this](const std::string& title, const std::vector<std::string>& lines,
-                      int selected) {
-        CChoiceListDlg dialog(title, lines, selected, this);
-        return dialog.exec() == QDialog::Accepted ? dialog.selectedIndex() : -1;
-    };
+                      int selected) { return RunChoiceList(this, title, lines, selected); };
 
     auto* ok = new QPushButton(tr("OK"), body());
     auto* cancel = new QPushButton(tr("Cancel"), body());

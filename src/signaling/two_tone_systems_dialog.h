@@ -3,13 +3,10 @@
 // Reset it toggles. OK (with the focus on it) stores the sixteen entries.
 #pragma once
 
-#include <functional>
-#include <string>
-#include <vector>
-
 #include "blocks/dtmf_params.h"
 #include "blocks/two_tone_systems.h"
 #include "params/grid_param_dialog.h"
+#include "signaling/table_grid.h"
 
 namespace kp07 {
 
@@ -23,11 +20,8 @@ class CTwoToneSystemsDlg : public CGridParamDialog {
 
     const TwoToneSystems& record() const { return record_; }
 
-    // Runs a chooser: title, lines, the line to select; returns the chosen
-    // line or -1. Tests replace the chooser window.
-    using Chooser = std::function<int(const std::string& title,
-                                      const std::vector<std::string>& lines, int selected)>;
-    void SetChooser(Chooser chooser) { chooser_ = std::move(chooser); }
+    // Tests answer the pair chooser themselves.
+    void SetChooser(ListChooser chooser) { chooser_ = std::move(chooser); }
 
   protected:
     int EntryCount() const override { return kTwoToneSystemCount; }
@@ -40,7 +34,7 @@ class CTwoToneSystemsDlg : public CGridParamDialog {
     RadioImage& image_;
     TwoToneSystems record_;
     DtmfParams pairs_;  // the pair table, for the chooser
-    Chooser chooser_;
+    ListChooser chooser_;
 };
 
 }  // namespace kp07

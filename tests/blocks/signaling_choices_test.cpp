@@ -4,6 +4,10 @@
 #include <vector>
 
 #include "blocks/dtmf_params.h"
+#include "blocks/five_tone_decode.h"
+#include "blocks/five_tone_format.h"
+#include "blocks/five_tone_general.h"
+#include "blocks/five_tone_systems.h"
 #include "blocks/paging_params.h"
 #include "blocks/signaling_text.h"
 #include "blocks/two_tone_general.h"
@@ -52,6 +56,27 @@ TEST(SignalingChoices, DtmfPagingAndTwoToneTexts) {
     });
     // A value a damaged image may hold has no text.
     EXPECT_EQ(ChoiceText(DutyChoices(), 2), "");
+}
+
+TEST(SignalingChoices, FiveToneTexts) {
+    ExpectLists({
+        {"format", FormatChoices(), 12, {{0, "ZVEI1"}, {5, "CCIR1"}, {11, "TP40"}}},
+        {"group tone", ToneDigitChoices(), 15, {{0, "0 TONE"}, {10, "A TONE"}, {14, "E TONE"}}},
+        {"delay 3 tone", Delay3ToneChoices(), 16, {{15, "F TONE"}}},
+        {"call key", CallKeyChoices(), 32, {{0, "ENC NO.1"}, {31, "ENC NO.32"}}},
+        {"monitor", MonitorSwitchChoices(), 4, {{0, "-----"}, {3, "Both"}}},
+        {"channel", ChannelSwitchChoices(), 3, {{0, "-----"}, {2, "Close"}}},
+        {"flow", FlowChoices(), 2, {{0, "Call-ID"}, {1, "ID-Call"}}},
+        {"ANI", AniTransmissionChoices(), 3, {{0, "-------"}, {1, "Press"}, {2, "Release"}}},
+        {"code cell", SystemCodeTexts(), 33, {{0, "-"}, {1, "1"}, {32, "32"}}},
+        {"code chooser", SystemCodeChoices(), 33, {{0, "off"}, {32, "32"}}},
+        {"transpond", TranspondChoices(), 33, {{0, "Disable"}, {1, "1"}, {32, "32"}}},
+        {"LED", LedDisplayChoices(), 4, {{0, "-----"}, {1, " Off "}, {2, " On  "}, {3, "Blink"}}},
+        {"mode", DecodeModeChoices(), 3, {{0, "-----"}, {1, "Open"}}},
+        {"scan", DecodeScanChoices(), 3, {{0, "------"}, {2, "Start"}}},
+        {"beep tone", DecodeBeepToneChoices(), 8, {{0, "-"}, {1, "A"}, {7, "G"}}},
+        {"stun", StunChoices(), 4, {{0, "------"}, {3, "Revive"}}},
+    });
 }
 
 TEST(SignalingChoices, TextsBackToValuesAndSteps) {

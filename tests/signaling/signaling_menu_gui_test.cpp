@@ -63,6 +63,12 @@ TEST_F(SignalingMenu, EachCommandOpensItsDialogUnderItsSignalingType) {
         {cmd::kTwoToneSystems, kTwoOnly, 198, "2-Tone Systems"},
         {cmd::kTwoToneTable, kTwoOnly, 148, "2-Tone Table Parameters"},
         {cmd::kTwoToneEncode, kTwoOnly, 203, "2-Tone Encode"},
+        {cmd::kFiveToneGeneral, kFiveOnly, 194, "5-Tone General Parameters"},
+        {cmd::kFiveToneFormat, kFiveOnly, 197, "5-Tone Format Timing"},
+        {cmd::kFiveToneSystems, kFiveOnly, 192, "5-Tone Systems"},
+        {cmd::kFiveToneDecode, kFiveOnly, 195, "5-Tone Decode"},
+        {cmd::kFiveToneEncode, kFiveOnly, 196, "5-Tone Encode"},
+        {cmd::kFiveToneUserTone, kFiveOnly, 202, "5-Tone User Tone"},
         {cmd::kPagingSetting, kBoth, 205, "Page Setting Parameters"},
         {cmd::kPageCode, kBoth, 206, "Paging Code"},
     };
