@@ -41,41 +41,6 @@ TEST(FiveToneCells, EachColumnOwnsItsField) {
                                                      EncodeCellValue, SetEncodeCellValue);
 }
 
-TEST(FiveToneCells, KindsOfTheColumns) {
-    const struct {
-        CellRule rule;
-        CellKind kind;
-    } cases[] = {
-        {SystemCellRule(kSysNumber), CellKind::kNumber},
-        {SystemCellRule(kSysFormat), CellKind::kChooser},
-        {SystemCellRule(kSysMonitor), CellKind::kStep},
-        {SystemCellRule(kSysChannel), CellKind::kStep},
-        {SystemCellRule(kSysCallCode), CellKind::kChooser},
-        {SystemCellRule(kSysFlow), CellKind::kStep},
-        {SystemCellRule(kSysAni), CellKind::kStep},
-        {SystemCellRule(kSysDuty), CellKind::kFlag},
-        {SystemCellRule(kSysFirstDecode + 7), CellKind::kFlag},
-        {SystemCellRule(kSystemColumnCount), CellKind::kNone},
-        {DecodeCellRule(0, kDecCode), CellKind::kDigits},
-        {DecodeCellRule(0, kDecTag), CellKind::kTag},
-        {DecodeCellRule(0, kDecTranspond), CellKind::kChooser},
-        {DecodeCellRule(0, kDecLed), CellKind::kStep},
-        {DecodeCellRule(0, kDecAutoTx), CellKind::kFlag},
-        // The group entry has no number, transpond code or auto TX.
-        {DecodeCellRule(kGroupDecodeEntry, kDecCode), CellKind::kNone},
-        {DecodeCellRule(kGroupDecodeEntry, kDecTranspond), CellKind::kNone},
-        {DecodeCellRule(kGroupDecodeEntry, kDecAutoTx), CellKind::kNone},
-        {DecodeCellRule(kGroupDecodeEntry, kDecTag), CellKind::kTag},
-        {DecodeCellRule(kGroupDecodeEntry, kDecStun), CellKind::kStep},
-        {EncodeCellRule(kEncCode), CellKind::kDigits},
-        {EncodeCellRule(kEncTag), CellKind::kTag},
-        {EncodeCellRule(kEncGroupDigit), CellKind::kFlag},
-        {EncodeCellRule(kEncFirstInputDigit + 7), CellKind::kFlag},
-    };
-    for (std::size_t i = 0; i < std::size(cases); ++i)
-        EXPECT_EQ(cases[i].rule.kind, cases[i].kind) << i;
-}
-
 // Texts shown, Space, and what a pasted text becomes.
 TEST(FiveToneCells, TextsStepsAndPastedTexts) {
     const CellRule code = SystemCellRule(kSysRepeaterCode);

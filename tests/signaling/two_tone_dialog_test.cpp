@@ -98,6 +98,22 @@ TEST_F(TwoToneDialogs, TypedValuesAreClampedAndStored) {
     }
 }
 
+// A damaged image may hold a value no list has: the list shows nothing and
+// OK leaves the value as it was instead of storing "no selection".
+TEST_F(TwoToneDialogs, AValueOutsideItsListSurvivesOk) {
+    SetSecondaryPagePair(image, 12);
+    SetTwoToneEncodePair(image, 15);
+    CTwoToneParamsDlg params(image);
+    CTwoToneEncodeDlg encode(image);
+    EXPECT_EQ(Shown(params, 3405), "");
+    EXPECT_EQ(Shown(encode, 4566), "");
+    params.okButton()->click();
+    encode.okButton()->click();
+    EXPECT_EQ(GetSecondaryPagePair(image), 12u);
+    EXPECT_EQ(GetTwoToneEncodePair(image), 15u);
+    EXPECT_EQ(imageModified, 0);
+}
+
 TEST_F(TwoToneDialogs, TheToneChooserOffersThePlansWithTheCurrentToneSelected) {
     CTwoToneTableDlg dialog(image);
     std::vector<std::string> offered;
