@@ -90,18 +90,18 @@ class DtmfParams {
 };
 
 // The texts of the list fields, by stored value.
-const ChoiceList& AniTransmitChoices();    // "PTT Pressed", "PTT Released"
-const ChoiceList& DtmfDelayChoices();      // "50 ms" .. "500 ms"
-const ChoiceList& DtmfSpeedChoices();      // "25 ms" .. "66 ms"
-const ChoiceList& DtmfPauseTimeChoices();  // "0.5 s", "1 s" .. "7 s"
+const ChoiceTexts& AniTransmitChoices();    // "PTT Pressed", "PTT Released"
+const ChoiceTexts& DtmfDelayChoices();      // "50 ms" .. "500 ms"
+const ChoiceTexts& DtmfSpeedChoices();      // "25 ms" .. "66 ms"
+const ChoiceTexts& DtmfPauseTimeChoices();  // "0.5 s", "1 s" .. "7 s"
 // The 2-tone common settings. The auto reset time and beep texts serve the
 // 5-tone general settings too, which show the same bits.
-const ChoiceList& AutoResetTimeChoices();  // "2 s" .. "60 s"
-const ChoiceList& DisableEnableChoices();  // "Disable", "Enable"
-const ChoiceList& GroupCallChoices();      // "Off", "1st Tone", "2nd Tone"
-const ChoiceList& PairChoices();           // "Pair#1" .. "Pair#10"
-const ChoiceList& DutyChoices();           // "Off-Duty", "On-Duty"
-const ChoiceList& CallBeepToneChoices();   // "Disable", "Beep A" .. "Beep G"
-const ChoiceList& BeepModeChoices();       // "Single", "Repeat"
+const ChoiceTexts& AutoResetTimeChoices();  // "2 s" .. "60 s"
+const ChoiceTexts& DisableEnableChoices();  // "Disable", "Enable"
+const ChoiceTexts& GroupCallChoices();      // "Off", "1st Tone", "2nd Tone"
+const ChoiceTexts& PairChoices();           // "Pair#1" .. "Pair#10"
+const ChoiceTexts& DutyChoices();           // "Off-Duty", "On-Duty"
+const ChoiceTexts& CallBeepToneChoices();   // "Disable", "Beep A" .. "Beep G"
+const ChoiceTexts& BeepModeChoices();       // "Single", "Repeat"
 
 }  // namespace kp07

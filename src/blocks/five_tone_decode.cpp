@@ -74,38 +74,38 @@ void FiveToneDecode::Store(RadioImage& image) const {
     }
 }
 
-const ChoiceList& TranspondChoices() {
-    static const ChoiceList list = [] {
-        ChoiceList texts{"Disable"};
-        const ChoiceList codes = NumberedChoices("%d", 1, int(kMaxTranspondCode));
+const ChoiceTexts& TranspondChoices() {
+    static const ChoiceTexts list = [] {
+        ChoiceTexts texts{"Disable"};
+        const ChoiceTexts codes = NumberTexts("%d", 1, int(kMaxTranspondCode), 1);
         texts.insert(texts.end(), codes.begin(), codes.end());
         return texts;
     }();
     return list;
 }
 
-const ChoiceList& LedDisplayChoices() {
-    static const ChoiceList list{"-----", " Off ", " On  ", "Blink"};
+const ChoiceTexts& LedDisplayChoices() {
+    static const ChoiceTexts list{"-----", " Off ", " On  ", "Blink"};
     return list;
 }
 
-const ChoiceList& DecodeModeChoices() {
-    static const ChoiceList list{"-----", "Open", "Close"};
+const ChoiceTexts& DecodeModeChoices() {
+    static const ChoiceTexts list{"-----", "Open", "Close"};
     return list;
 }
 
-const ChoiceList& DecodeScanChoices() {
-    static const ChoiceList list{"------", "Cancel", "Start"};
+const ChoiceTexts& DecodeScanChoices() {
+    static const ChoiceTexts list{"------", "Cancel", "Start"};
     return list;
 }
 
-const ChoiceList& DecodeBeepToneChoices() {
-    static const ChoiceList list{"-", "A", "B", "C", "D", "E", "F", "G"};
+const ChoiceTexts& DecodeBeepToneChoices() {
+    static const ChoiceTexts list{"-", "A", "B", "C", "D", "E", "F", "G"};
     return list;
 }
 
-const ChoiceList& StunChoices() {
-    static const ChoiceList list{"------", "Kill", "Stun", "Revive"};
+const ChoiceTexts& StunChoices() {
+    static const ChoiceTexts list{"------", "Kill", "Stun", "Revive"};
     return list;
 }
 

@@ -44,12 +44,12 @@ class FiveToneDecode {
 
 // The texts of the list fields, by stored value. The beep mode uses the
 // 2-tone texts (BeepModeChoices).
-const ChoiceList& TranspondChoices();       // "Disable", "1" .. "32"
-const ChoiceList& LedDisplayChoices();      // "-----", " Off ", " On  ", "Blink"
-const ChoiceList& DecodeModeChoices();      // "-----" (null), "Open", "Close"
-const ChoiceList& DecodeScanChoices();      // "------" (null), "Cancel", "Start"
-const ChoiceList& DecodeBeepToneChoices();  // "-" (disabled), "A" .. "G"
-const ChoiceList& StunChoices();            // "------" (disabled), "Kill", "Stun", "Revive"
+const ChoiceTexts& TranspondChoices();       // "Disable", "1" .. "32"
+const ChoiceTexts& LedDisplayChoices();      // "-----", " Off ", " On  ", "Blink"
+const ChoiceTexts& DecodeModeChoices();      // "-----" (null), "Open", "Close"
+const ChoiceTexts& DecodeScanChoices();      // "------" (null), "Cancel", "Start"
+const ChoiceTexts& DecodeBeepToneChoices();  // "-" (disabled), "A" .. "G"
+const ChoiceTexts& StunChoices();            // "------" (disabled), "Kill", "Stun", "Revive"
 
 // Whether an entry's tag can be typed: an entry that decodes an ID shows
 // the caller's ID in place of its tag, and the group entry's tag is fixed.

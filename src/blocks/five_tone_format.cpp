@@ -60,8 +60,8 @@ std::string FiveToneFormat::FormatGap(unsigned units) {
     return FormatDecimal(units * kGapUnitMs, 1, 4) + " ms";
 }
 
-const ChoiceList& FormatChoices() {
-    static const ChoiceList list(kFiveToneFormatNames.begin(), kFiveToneFormatNames.end());
+const ChoiceTexts& FormatChoices() {
+    static const ChoiceTexts list(kFiveToneFormatNames.begin(), kFiveToneFormatNames.end());
     return list;
 }
 

@@ -39,6 +39,6 @@ class FiveToneFormat {
 };
 
 // The format names as a list, by format index.
-const ChoiceList& FormatChoices();
+const ChoiceTexts& FormatChoices();
 
 }  // namespace kp07

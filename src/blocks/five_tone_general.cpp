@@ -81,25 +81,25 @@ std::string FiveToneGeneral::FormatSeconds(unsigned seconds) {
 }
 
 namespace {
-ChoiceList ToneTexts(int count) {
-    ChoiceList list;
+ChoiceTexts ToneTexts(int count) {
+    ChoiceTexts list;
     for (int d = 0; d < count; ++d) list.push_back(std::string(1, "0123456789ABCDEF"[d]) + " TONE");
     return list;
 }
 }  // namespace
 
-const ChoiceList& ToneDigitChoices() {
-    static const ChoiceList list = ToneTexts(15);
+const ChoiceTexts& ToneDigitChoices() {
+    static const ChoiceTexts list = ToneTexts(15);
     return list;
 }
 
-const ChoiceList& Delay3ToneChoices() {
-    static const ChoiceList list = ToneTexts(16);
+const ChoiceTexts& Delay3ToneChoices() {
+    static const ChoiceTexts list = ToneTexts(16);
     return list;
 }
 
-const ChoiceList& CallKeyChoices() {
-    static const ChoiceList list = NumberedChoices("ENC NO.%d", 1, layout::kFiveToneEncode.count);
+const ChoiceTexts& CallKeyChoices() {
+    static const ChoiceTexts list = NumberTexts("ENC NO.%d", 1, layout::kFiveToneEncode.count, 1);
     return list;
 }
 

@@ -57,8 +57,8 @@ class FiveToneGeneral {
 
 // The texts of the list fields, by stored value. The auto reset time and
 // beep use the 2-tone texts (AutoResetTimeChoices, DisableEnableChoices).
-const ChoiceList& ToneDigitChoices();   // "0 TONE" .. "E TONE": group and repeat tone
-const ChoiceList& Delay3ToneChoices();  // "0 TONE" .. "F TONE"
-const ChoiceList& CallKeyChoices();     // "ENC NO.1" .. "ENC NO.32"
+const ChoiceTexts& ToneDigitChoices();   // "0 TONE" .. "E TONE": group and repeat tone
+const ChoiceTexts& Delay3ToneChoices();  // "0 TONE" .. "F TONE"
+const ChoiceTexts& CallKeyChoices();     // "ENC NO.1" .. "ENC NO.32"
 
 }  // namespace kp07

@@ -51,42 +51,42 @@ void FiveToneSystems::Store(RadioImage& image) const {
     }
 }
 
-const ChoiceList& MonitorSwitchChoices() {
-    static const ChoiceList list{"-----", "Open", "Close", "Both"};
+const ChoiceTexts& MonitorSwitchChoices() {
+    static const ChoiceTexts list{"-----", "Open", "Close", "Both"};
     return list;
 }
 
-const ChoiceList& ChannelSwitchChoices() {
-    static const ChoiceList list{"-----", "Open", "Close"};
+const ChoiceTexts& ChannelSwitchChoices() {
+    static const ChoiceTexts list{"-----", "Open", "Close"};
     return list;
 }
 
-const ChoiceList& FlowChoices() {
-    static const ChoiceList list{"Call-ID", "ID-Call"};
+const ChoiceTexts& FlowChoices() {
+    static const ChoiceTexts list{"Call-ID", "ID-Call"};
     return list;
 }
 
-const ChoiceList& AniTransmissionChoices() {
-    static const ChoiceList list{"-------", "Press", "Release"};
+const ChoiceTexts& AniTransmissionChoices() {
+    static const ChoiceTexts list{"-------", "Press", "Release"};
     return list;
 }
 
 namespace {
-ChoiceList CodeTexts(const char* off) {
-    ChoiceList texts{off};
-    const ChoiceList codes = NumberedChoices("%d", 1, layout::kFiveToneEncode.count);
+ChoiceTexts CodeTexts(const char* off) {
+    ChoiceTexts texts{off};
+    const ChoiceTexts codes = NumberTexts("%d", 1, layout::kFiveToneEncode.count, 1);
     texts.insert(texts.end(), codes.begin(), codes.end());
     return texts;
 }
 }  // namespace
 
-const ChoiceList& SystemCodeTexts() {
-    static const ChoiceList list = CodeTexts("-");
+const ChoiceTexts& SystemCodeTexts() {
+    static const ChoiceTexts list = CodeTexts("-");
     return list;
 }
 
-const ChoiceList& SystemCodeChoices() {
-    static const ChoiceList list = CodeTexts("off");
+const ChoiceTexts& SystemCodeChoices() {
+    static const ChoiceTexts list = CodeTexts("off");
     return list;
 }
 

@@ -43,13 +43,13 @@ class FiveToneSystems {
 };
 
 // The texts of the list fields, by stored value.
-const ChoiceList& MonitorSwitchChoices();    // "-----", "Open", "Close", "Both"
-const ChoiceList& ChannelSwitchChoices();    // "-----" (disabled), "Open", "Close"
-const ChoiceList& FlowChoices();             // "Call-ID", "ID-Call"
-const ChoiceList& AniTransmissionChoices();  // "-------" (off), "Press", "Release"
+const ChoiceTexts& MonitorSwitchChoices();    // "-----", "Open", "Close", "Both"
+const ChoiceTexts& ChannelSwitchChoices();    // "-----" (disabled), "Open", "Close"
+const ChoiceTexts& FlowChoices();             // "Call-ID", "ID-Call"
+const ChoiceTexts& AniTransmissionChoices();  // "-------" (off), "Press", "Release"
 // A repeater, call or ID code: its cell shows "-" (off) or the number; its
 // chooser lists "off", "1" .. "32".
-const ChoiceList& SystemCodeTexts();
-const ChoiceList& SystemCodeChoices();
+const ChoiceTexts& SystemCodeTexts();
+const ChoiceTexts& SystemCodeChoices();
 
 }  // namespace kp07

@@ -49,11 +49,11 @@ constexpr unsigned kPagingOptionBoard = 1;
 // the row has a code.
 bool PageDecodeSelectable(unsigned optionBoard, const std::string& code);
 
-// The texts of the list fields, by stored value.
-const ChoiceList& PagingAutoResetChoices();  // "Disabled", "2 s" .. "50 s"
-const ChoiceList& CallTimesChoices();        // "Disabled", "1 Time", "3 Times", "5 Times"
-const ChoiceList& AnswerBackChoices();       // "Disabled", "Enabled"
-const ChoiceList& PagingSpeedChoices();      // "50 ms", "100 ms"
-const ChoiceList& PageDecodeChoices();       // "Off", "DEC"
+// The texts of the list fields, by stored value; answer back uses the
+// Disabled/Enabled texts (DisabledEnabledTexts).
+const ChoiceTexts& PagingAutoResetChoices();  // "Disabled", "2 s" .. "50 s"
+const ChoiceTexts& CallTimesChoices();        // "Disabled", "1 Time", "3 Times", "5 Times"
+const ChoiceTexts& PagingSpeedChoices();      // "50 ms", "100 ms"
+const ChoiceTexts& PageDecodeChoices();       // "Off", "DEC"
 
 }  // namespace kp07

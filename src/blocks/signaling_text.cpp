@@ -24,11 +24,7 @@ std::string Upper(std::string text) {
 
 }  // namespace
 
-std::string ChoiceText(const ChoiceList& list, unsigned index) {
-    return index < list.size() ? list[index] : std::string();
-}
-
-std::optional<unsigned> ChoiceIndex(const ChoiceList& list, const std::string& text) {
+std::optional<unsigned> ChoiceIndex(const ChoiceTexts& list, const std::string& text) {
     const std::string wanted = Upper(Trimmed(text));
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (Upper(Trimmed(list[i])) == wanted) return unsigned(i);
@@ -36,22 +32,12 @@ std::optional<unsigned> ChoiceIndex(const ChoiceList& list, const std::string& t
     return {};
 }
 
-unsigned NextChoice(const ChoiceList& list, unsigned index) {
+unsigned NextChoice(const ChoiceTexts& list, unsigned index) {
     return index + 1 < list.size() ? index + 1 : 0;
 }
 
-ChoiceList NumberedChoices(const char* format, int first, int last) {
-    ChoiceList list;
-    for (int n = first; n <= last; ++n) {
-        char text[64];
-        std::snprintf(text, sizeof text, format, n);
-        list.push_back(text);
-    }
-    return list;
-}
-
-const ChoiceList& FlagChoices() {
-    static const ChoiceList list{"-", "v"};
+const ChoiceTexts& FlagChoices() {
+    static const ChoiceTexts list{"-", "v"};
     return list;
 }
 

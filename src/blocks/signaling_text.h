@@ -6,28 +6,20 @@
 #include <cstddef>
 #include <optional>
 #include <string>
-#include <vector>
+
+#include "blocks/choice_texts.h"
 
 namespace kp07 {
 
-// The texts of a list field, by stored value: the dialogs fill their lists
-// from these and the printed report prints the same texts.
-using ChoiceList = std::vector<std::string>;
-
-// The text of value `index`; empty for a value outside the list (only a
-// damaged image holds one).
-std::string ChoiceText(const ChoiceList& list, unsigned index);
 // The value whose text is `text` (blanks around either ignored, letters in
 // either case); empty when no choice has that text.
-std::optional<unsigned> ChoiceIndex(const ChoiceList& list, const std::string& text);
+std::optional<unsigned> ChoiceIndex(const ChoiceTexts& list, const std::string& text);
 // The value after `index`, from the last back to the first; a value outside
 // the list steps to the first.
-unsigned NextChoice(const ChoiceList& list, unsigned index);
-// `format` (one %d) applied to first .. last: "Pair#%d" gives "Pair#1" ...
-ChoiceList NumberedChoices(const char* format, int first, int last);
+unsigned NextChoice(const ChoiceTexts& list, unsigned index);
 
 // The texts of a grid cell that is on or off, as the clipboard carries them.
-const ChoiceList& FlagChoices();  // "-", "v"
+const ChoiceTexts& FlagChoices();  // "-", "v"
 
 // A time in whole seconds stored in one byte: the typed number cut to a whole
 // number and held to 0..255.

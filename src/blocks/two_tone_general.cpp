@@ -40,8 +40,8 @@ std::string TwoToneGeneral::FormatTonePeriod(double seconds) {
     return FormatDecimal(seconds, 1, 3) + " s";
 }
 
-const ChoiceList& EncodeTypeChoices() {
-    static const ChoiceList list{"Individual", "Group(1st Tone used)", "Group(2nd Tone used)"};
+const ChoiceTexts& EncodeTypeChoices() {
+    static const ChoiceTexts list{"Individual", "Group(1st Tone used)", "Group(2nd Tone used)"};
     return list;
 }
 

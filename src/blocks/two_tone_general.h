@@ -35,6 +35,6 @@ class TwoToneGeneral {
 
 // "Individual", "Group(1st Tone used)", "Group(2nd Tone used)". The encode
 // pair uses the pair texts of the 2-tone settings (PairChoices).
-const ChoiceList& EncodeTypeChoices();
+const ChoiceTexts& EncodeTypeChoices();
 
 }  // namespace kp07

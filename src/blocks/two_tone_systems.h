@@ -44,7 +44,7 @@ std::string FirstPairText(unsigned pair);
 // pair of the table whose group is not off; values[k] is the first pair that
 // line k stands for (0 for Disable).
 struct FirstPairChooser {
-    ChoiceList texts;
+    ChoiceTexts texts;
     std::vector<unsigned> values;
     // The line of `pair`; 0 (Disable) when the pair is not listed.
     int LineOf(unsigned pair) const;

@@ -22,9 +22,11 @@ CAniSpeedDialDlg::CAniSpeedDialDlg(RadioImage& image, QWidget* parent)
     };
     // Left: the timings and the pause; right: the stored codes.
     addRow(0, 0, tr("ANI Transmit"),
-           AddList(kAniTransmitId, AniTransmitChoices(), record_.aniTransmit));
-    addRow(1, 0, tr("DTMF Delay"), AddList(kDelayId, DtmfDelayChoices(), record_.dtmfDelay));
-    addRow(2, 0, tr("DTMF Speed"), AddList(kSpeedId, DtmfSpeedChoices(), record_.dtmfSpeed));
+           AddListTakenOnOk(kAniTransmitId, AniTransmitChoices(), record_.aniTransmit));
+    addRow(1, 0, tr("DTMF Delay"),
+           AddListTakenOnOk(kDelayId, DtmfDelayChoices(), record_.dtmfDelay));
+    addRow(2, 0, tr("DTMF Speed"),
+           AddListTakenOnOk(kSpeedId, DtmfSpeedChoices(), record_.dtmfSpeed));
 
     codeFields_.push_back({kPauseCodeId, &record_.pauseCode, kPauseCodeMaxDigits});
     for (int k = 0; k < kSpeedDialCount; ++k) {
@@ -40,7 +42,7 @@ CAniSpeedDialDlg::CAniSpeedDialDlg(RadioImage& image, QWidget* parent)
     }
     addRow(3, 0, tr("DTMF Pause Code"), Control(kPauseCodeId));
     addRow(4, 0, tr("DTMF Pause Time"),
-           AddList(kPauseTimeId, DtmfPauseTimeChoices(), record_.pauseTime));
+           AddListTakenOnOk(kPauseTimeId, DtmfPauseTimeChoices(), record_.pauseTime));
     for (int k = 0; k < kSpeedDialCount; ++k) {
         addRow(k, 2, tr("Speed Dial Code%1").arg(k), Control(kFirstSpeedDialId + k));
     }

@@ -11,10 +11,10 @@ constexpr int kDigitFlags = 8;
 CellRule Flag() {
     return {CellKind::kFlag, &FlagChoices()};
 }
-CellRule Step(const ChoiceList& texts) {
+CellRule Step(const ChoiceTexts& texts) {
     return {CellKind::kStep, &texts};
 }
-CellRule Chooser(const ChoiceList& texts, const ChoiceList* lines = nullptr) {
+CellRule Chooser(const ChoiceTexts& texts, const ChoiceTexts* lines = nullptr) {
     return {CellKind::kChooser, &texts, lines};
 }
 

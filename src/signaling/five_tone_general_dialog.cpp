@@ -109,7 +109,7 @@ CFiveToneGeneralDlg::CFiveToneGeneralDlg(RadioImage& image, QWidget* parent)
     const struct {
         int id;
         const char* label;
-        const ChoiceList& choices;
+        const ChoiceTexts& choices;
         unsigned* field;
     } listSpecs[] = {
         {kGroupToneId, "Tone Group", ToneDigitChoices(), &record_.groupTone},
@@ -121,13 +121,9 @@ CFiveToneGeneralDlg::CFiveToneGeneralDlg(RadioImage& image, QWidget* parent)
         {kCallKey3Id, "Call Key 3", CallKeyChoices(), &record_.callKey3},
     };
     for (const auto& l : listSpecs) {
-        CEnterComboBox* list = AddList(l.id, l.choices, *l.field);
         unsigned* field = l.field;
-        connect(list, qOverload<int>(&QComboBox::currentIndexChanged), this, [field](int index) {
-            if (index < 0) return;
-            *field = unsigned(index);
-            imageModified = 1;
-        });
+        CEnterComboBox* list =
+            AddList(l.id, l.choices, *field, [field](unsigned v) { *field = v; });
         const int row = lists->rowCount();
         lists->addWidget(new QLabel(tr(l.label), body()), row, 0);
         lists->addWidget(list, row, 1);

@@ -100,7 +100,7 @@ bool CFiveToneTableDlg::ActOnCell(int entry, int col) {
             SetValue(entry, col, SteppedValue(rule, value));
             return true;
         case CellKind::kChooser: {
-            const ChoiceList& lines = rule.ChooserLines();
+            const ChoiceTexts& lines = rule.ChooserLines();
             const int selected = value < lines.size() ? int(value) : -1;
             const int chosen = chooser_ ? chooser_(ChooserTitle(col), lines, selected) : -1;
             if (chosen < 0 || chosen >= int(lines.size())) return false;

@@ -13,23 +13,18 @@ CPageSettingDlg::CPageSettingDlg(RadioImage& image, QWidget* parent)
     const struct {
         int id;
         const char* label;
-        const ChoiceList& choices;
+        const ChoiceTexts& choices;
         unsigned* field;
     } lists[] = {
         {kSpeedId, "DTMF Speed", PagingSpeedChoices(), &record_.dtmfSpeed},
-        {kAnswerBackId, "Answer Back", AnswerBackChoices(), &record_.answerBack},
+        {kAnswerBackId, "Answer Back", DisabledEnabledTexts(), &record_.answerBack},
         {kCallTimesId, "Call Times", CallTimesChoices(), &record_.callTimes},
         {kAutoResetId, "Auto Reset Time", PagingAutoResetChoices(), &record_.autoResetTime},
     };
     for (const auto& entry : lists) {
-        CEnterComboBox* list = AddList(entry.id, entry.choices, *entry.field);
-        form->addRow(tr(entry.label), list);
         unsigned* field = entry.field;
-        connect(list, qOverload<int>(&QComboBox::currentIndexChanged), this, [field](int index) {
-            if (index < 0) return;
-            *field = unsigned(index);
-            imageModified = 1;
-        });
+        form->addRow(tr(entry.label),
+                     AddList(entry.id, entry.choices, *field, [field](unsigned v) { *field = v; }));
     }
     FinishLayout(form, true);
 }

@@ -29,7 +29,9 @@ CPagingCodeDlg::CPagingCodeDlg(RadioImage& image, QWidget* parent)
         code->SetUpperCase(true);
         code->SetConsumeEnter(true);
         code->SetEnabled(paging);
-        CEnterComboBox* decode = AddList(kFirstDecodeId + i, PageDecodeChoices(), page.decode);
+        CEnterComboBox* decode =
+            AddList(kFirstDecodeId + i, PageDecodeChoices(), page.decode,
+                    [this, i](unsigned v) { record_.pages[std::size_t(i)].decode = v; });
         decode->setEnabled(paging && page.entered);
         auto* label = new QLabel(tr("PAGE %1").arg(i + 1), body());
         label->setBuddy(code);
@@ -37,11 +39,6 @@ CPagingCodeDlg::CPagingCodeDlg(RadioImage& image, QWidget* parent)
         form->addWidget(code, i + 1, 1);
         form->addWidget(decode, i + 1, 2);
         connect(code, &QLineEdit::textChanged, this, [this, i] { CodeEdited(i); });
-        connect(decode, qOverload<int>(&QComboBox::currentIndexChanged), this, [this, i](int v) {
-            if (v < 0) return;
-            record_.pages[std::size_t(i)].decode = unsigned(v);
-            imageModified = 1;
-        });
     }
     form->setColumnMinimumWidth(1, 60);
     FinishLayout(form, true);

@@ -1,21 +1,13 @@
 #include "signaling/signaling_dialog.h"
 
-#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QVBoxLayout>
-#include <algorithm>
 
-#include "resources/strings.h"
 #include "widgets/enter_combo.h"
 #include "widgets/filter_edit.h"
 
 namespace kp07 {
-namespace {
-// Room around the two panes of the help line.
-constexpr int kHelpLineMargins = 40;
-}  // namespace
 
 CSignalingDialog::CSignalingDialog(int templateId, const QString& caption, RadioImage& image,
                                    QWidget* parent)
@@ -31,10 +23,11 @@ std::string CSignalingDialog::S(const QString& text) {
     return text.toLatin1().toStdString();
 }
 
-CEnterComboBox* CSignalingDialog::AddList(int id, const ChoiceList& choices, unsigned value) {
+CEnterComboBox* CSignalingDialog::AddListTakenOnOk(int id, const ChoiceTexts& choices,
+                                                   unsigned value) {
     auto* list = new CEnterComboBox(body());
-    for (const std::string& text : choices) list->addItem(Q(text));
-    list->setCurrentIndex(value < choices.size() ? int(value) : -1);
+    list->SetChoices(choices);
+    list->SelectChoice(value < choices.size() ? int(value) : -1);
     RegisterControl(list, id);
     return list;
 }
@@ -67,18 +60,6 @@ void CSignalingDialog::FinishLayout(QLayout* form, bool okNeedsFocus) {
     layout->addLayout(form);
     layout->addStretch();
     layout->addLayout(buttons);
-
-    // Wide enough that the help line of every control shows in full.
-    const QFontMetrics metrics = statusBar()->fontMetrics();
-    int widest = 0;
-    for (const QWidget* control : findChildren<QWidget*>()) {
-        const int id = ControlId(control);
-        if (id == 0) continue;
-        const std::string help = LoadString(id);
-        widest = std::max(widest, metrics.horizontalAdvance(Q(help.substr(0, help.find('\n')))));
-    }
-    const int keyPane = metrics.horizontalAdvance(Q(LoadString(kKeyOperationIndicator)));
-    setMinimumWidth(widest + keyPane + kHelpLineMargins);
 }
 
 }  // namespace kp07

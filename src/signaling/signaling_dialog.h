@@ -29,9 +29,10 @@ class CSignalingDialog : public CParamDialog {
   protected:
     CSignalingDialog(int templateId, const QString& caption, RadioImage& image, QWidget* parent);
 
-    // A list registered under `id`, filled with `choices`, showing `value`
-    // (nothing when a damaged image holds a value outside the list).
-    CEnterComboBox* AddList(int id, const ChoiceList& choices, unsigned value);
+    // A list whose choice is read only on OK (ListValue), unlike the lists of
+    // AddList, which take every choice at once. It shows `value`, or nothing
+    // when a damaged image holds a value outside the list.
+    CEnterComboBox* AddListTakenOnOk(int id, const ChoiceTexts& choices, unsigned value);
     // A text field registered under `id` that takes at most `maxLength`
     // characters of filter kind `filter`. Its value is read when the dialog
     // says so (see CParamDialog::AddTextField for one that commits itself).

@@ -22,11 +22,11 @@ enum class CellKind {
 
 struct CellRule {
     CellKind kind = CellKind::kNone;
-    const ChoiceList* texts = nullptr;    // what each value shows (flag, step, chooser)
-    const ChoiceList* chooser = nullptr;  // the chooser's lines; null: the texts
+    const ChoiceTexts* texts = nullptr;    // what each value shows (flag, step, chooser)
+    const ChoiceTexts* chooser = nullptr;  // the chooser's lines; null: the texts
 
     bool HasValue() const { return texts != nullptr; }
-    const ChoiceList& ChooserLines() const { return chooser ? *chooser : *texts; }
+    const ChoiceTexts& ChooserLines() const { return chooser ? *chooser : *texts; }
 };
 
 // The text of `value` in a flag, step or chooser cell ("-" or "v" for a

@@ -15,8 +15,10 @@ CTwoToneEncodeDlg::CTwoToneEncodeDlg(RadioImage& image, QWidget* parent)
     : CSignalingDialog(kTemplateId, tr("2-Tone Encode"), image, parent) {
     record_.Load(image);
     auto* form = new QFormLayout;
-    form->addRow(tr("Encode Type"), AddList(kTypeId, EncodeTypeChoices(), record_.encodeType));
-    form->addRow(tr("Encode Format Pair#"), AddList(kPairId, PairChoices(), record_.encodePair));
+    form->addRow(tr("Encode Type"),
+                 AddListTakenOnOk(kTypeId, EncodeTypeChoices(), record_.encodeType));
+    form->addRow(tr("Encode Format Pair#"),
+                 AddListTakenOnOk(kPairId, PairChoices(), record_.encodePair));
     const struct {
         int id;
         const char* label;

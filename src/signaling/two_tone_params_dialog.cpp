@@ -13,7 +13,7 @@ constexpr int kBeepRepeatLength = 3;
 
 struct ListSpec {
     const char* label;
-    const ChoiceList& (*choices)();
+    const ChoiceTexts& (*choices)();
 };
 // By control id, from 3401.
 const ListSpec kLists[kListCount] = {
@@ -36,7 +36,8 @@ CTwoToneParamsDlg::CTwoToneParamsDlg(RadioImage& image, QWidget* parent)
     auto* form = new QFormLayout;
     for (int k = 0; k < kListCount; ++k) {
         const int id = kFirstListId + k;
-        form->addRow(tr(kLists[k].label), AddList(id, kLists[k].choices(), *ListField(id)));
+        form->addRow(tr(kLists[k].label),
+                     AddListTakenOnOk(id, kLists[k].choices(), *ListField(id)));
     }
     CFilterEdit* beep = AddField(kBeepRepeatId, kFilterDigitsSpace, kBeepRepeatLength,
                                  DtmfParams::FormatBeepRepeat(record_.twoTone.beepRepeatTime));

@@ -14,8 +14,8 @@ constexpr int kToneLength = 6;
 // Wide enough for the longest label, "10-1513.5".
 constexpr int kChooserColumnWidth = 90;
 
-ChoiceList GroupNames() {
-    ChoiceList names;
+ChoiceTexts GroupNames() {
+    ChoiceTexts names;
     for (PairGroup g : {PairGroup::kOff, PairGroup::kMotorola, PairGroup::kGeType99,
                         PairGroup::kPlectron, PairGroup::kReach, PairGroup::kCustom}) {
         names.push_back(PairGroupName(g));
@@ -38,12 +38,12 @@ CTwoToneTableDlg::CTwoToneTableDlg(RadioImage& image, QWidget* parent)
     form->addWidget(new QLabel(tr("Pair#"), body()), 0, 0);
     form->addWidget(new QLabel(tr("1st"), body()), 0, 1, Qt::AlignHCenter);
     form->addWidget(new QLabel(tr("2nd"), body()), 0, 2, Qt::AlignHCenter);
-    const ChoiceList groups = GroupNames();
+    const ChoiceTexts groups = GroupNames();
     for (int p = 0; p < kTwoTonePairCount; ++p) {
         form->addWidget(new QLabel(QString::number(p + 1), body()), p + 1, 0, Qt::AlignHCenter);
         // The pair's group is kept for the choosers but never shown.
-        CEnterComboBox* group = AddList(kFirstGroupId + kIdsPerPair * p, groups,
-                                        unsigned(record_.pairs[std::size_t(p)].group));
+        CEnterComboBox* group = AddListTakenOnOk(kFirstGroupId + kIdsPerPair * p, groups,
+                                                 unsigned(record_.pairs[std::size_t(p)].group));
         group->hide();
         for (bool second : {false, true}) {
             CFilterEdit* tone = AddField(ToneId(p, second), kFilterDecimal, kToneLength, "");

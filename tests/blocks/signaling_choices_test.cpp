@@ -18,7 +18,7 @@ namespace {
 
 struct ListCase {
     const char* name;
-    const ChoiceList& list;
+    const ChoiceTexts& list;
     std::size_t size;
     std::vector<std::pair<unsigned, const char*>> texts;  // value, text
 };
@@ -50,7 +50,6 @@ TEST(SignalingChoices, DtmfPagingAndTwoToneTexts) {
          16,
          {{0, "Disabled"}, {9, "10 s"}, {15, "50 s"}}},
         {"call times", CallTimesChoices(), 4, {{1, "1 Time"}, {3, "5 Times"}}},
-        {"answer back", AnswerBackChoices(), 2, {{1, "Enabled"}}},
         {"paging speed", PagingSpeedChoices(), 2, {{1, "100 ms"}}},
         {"page decode", PageDecodeChoices(), 2, {{0, "Off"}, {1, "DEC"}}},
     });
@@ -80,7 +79,7 @@ TEST(SignalingChoices, FiveToneTexts) {
 }
 
 TEST(SignalingChoices, TextsBackToValuesAndSteps) {
-    const ChoiceList& list = GroupCallChoices();
+    const ChoiceTexts& list = GroupCallChoices();
     const struct {
         const char* text;
         int value;  // -1: refused
