@@ -17,6 +17,7 @@
 #include "app/file_tools_commands.h"
 #include "app/main_frame.h"
 #include "app/radio_commands.h"
+#include "app/signaling_commands.h"
 #include "document/document.h"
 #include "image/process_state.h"
 #include "image/radio_image.h"
@@ -139,6 +140,7 @@ bool Application::InitInstance(const QStringList& arguments) {
     InstallRadioCommands(*frame_, *profile_, view);
     InstallCommonCommands(*frame_);
     InstallFileToolCommands(*frame_);
+    InstallSignalingCommands(*frame_);
 
     bool ok = true;
     if (line.fileName.isEmpty()) {
