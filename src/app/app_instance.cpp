@@ -18,8 +18,10 @@
 #include "app/channel_view_commands.h"
 #include "app/common_commands.h"
 #include "app/demo_radio.h"
+#include "app/file_tools_commands.h"
 #include "app/main_frame.h"
 #include "app/radio_commands.h"
+#include "app/signaling_commands.h"
 #include "document/document.h"
 #include "document/user_folders.h"
 #include "image/process_state.h"
@@ -199,6 +201,8 @@ bool Application::InitInstance(const QStringList& arguments) {
     InstallCommonCommands(*frame_);
     InstallBackupCommands(*frame_, *doc_, transfer);
     if (demo_) ShowDemoPane(*frame_, demo_->device());
+    InstallFileToolCommands(*frame_);
+    InstallSignalingCommands(*frame_);
 
     bool ok = true;
     if (line.fileName.isEmpty()) {
