@@ -15,6 +15,7 @@
 #include "app/channel_view_commands.h"
 #include "app/main_frame.h"
 #include "app/radio_commands.h"
+#include "app/settings_commands.h"
 #include "document/document.h"
 #include "image/process_state.h"
 #include "image/radio_image.h"
@@ -117,6 +118,7 @@ bool Application::InitInstance(const QStringList& arguments) {
     CParamDialog::SetHelpHook([frame = frame_.get()](int topic) { frame->ShowHelp(topic); });
     CKP05View* view = InstallChannelView(*frame_, *profile_);
     InstallRadioCommands(*frame_, *profile_, view);
+    InstallSettingsCommands(*frame_, *doc_);
 
     bool ok = true;
     if (line.fileName.isEmpty()) {

@@ -1,0 +1,59 @@
+#include "app/settings_commands.h"
+
+#include "app/main_frame.h"
+#include "params/hardware_dialog.h"
+#include "params/marketing_dialog.h"
+#include "params/miscellaneous_dialog.h"
+#include "params/option_dialog.h"
+#include "params/power_on_password_dialog.h"
+#include "params/signaling_type_dialog.h"
+#include "resources/command_ids.h"
+
+namespace kp07 {
+namespace {
+
+// A dialog that ends with a fixed refresh code, OK or Cancel.
+template <class Dialog>
+void AddFixedRefreshCommand(CMainFrame& frame, int id, int code, bool reload) {
+    frame.SetCommandHandler(id, [&frame, code, reload] {
+        frame.RunDialogCommand(
+            [&frame, code] {
+                Dialog dialog(&frame);
+                dialog.exec();
+                return code;
+            },
+            reload);
+    });
+}
+
+}  // namespace
+
+void InstallSettingsCommands(CMainFrame& frame, CKP05Doc& doc) {
+    // The hardware dialog reloads the process-wide blocks itself on Cancel;
+    // after OK they are what the image now holds.
+    frame.SetCommandHandler(cmd::kHardware, [&frame, &doc] {
+        frame.RunDialogCommand(
+            [&frame, &doc] {
+                CHardwareDlg dialog(doc, &frame);
+                dialog.exec();
+                return dialog.RefreshCode();
+            },
+            false);
+    });
+    frame.SetCommandHandler(cmd::kSignalingSystem, [&frame] {
+        frame.RunDialogCommand(
+            [&frame] {
+                CSignalingTypeDlg dialog(&frame);
+                dialog.exec();
+                return dialog.signalingChanged() ? int(kRefreshAll) : int(kRefreshNothing);
+            },
+            true);
+    });
+    // Marketing edits the identity record itself and leaves it loaded.
+    AddFixedRefreshCommand<CMarketingDlg>(frame, cmd::kMarketing, kRefreshFacts, false);
+    AddFixedRefreshCommand<CMiscDlg>(frame, cmd::kMiscellaneous, kRefreshFacts, true);
+    AddFixedRefreshCommand<COptionDlg>(frame, cmd::kOption, kRefreshAll, true);
+    AddFixedRefreshCommand<CPowerOnPasswordDlg>(frame, cmd::kPowerOnPassword, kRefreshFacts, true);
+}
+
+}  // namespace kp07

@@ -1,0 +1,97 @@
+#include "params/marketing_dialog.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "blocks/image_ops.h"
+#include "blocks/radio_identity.h"
+#include "image/process_state.h"
+#include "params/choice_combo.h"
+#include "widgets/filter_edit.h"
+
+namespace kp07 {
+namespace {
+
+constexpr int kMarketLength = 4;
+constexpr int kSerialLength = 8;
+
+QString Q(const std::string& text) {
+    return QString::fromLatin1(text.data(), int(text.size()));
+}
+
+// "%-4s" and "%-8s".
+QString Padded(const std::string& text, int width) {
+    return Q(text).leftJustified(width, QLatin1Char(' '));
+}
+
+}  // namespace
+
+CMarketingDlg::CMarketingDlg(QWidget* parent) : CParamDialog(kTemplateId, parent) {
+    setWindowTitle(tr("Marketing Parameters"));
+    FitHelpLines(this, {kMarketApplicationId, kSerialNumberId});
+    market_ = new CFilterEdit(body());
+    market_->SetFilterKind(kFilterDigits);
+    market_->SetMaxTextLength(kMarketLength);
+    AddTextField(market_, kMarketApplicationId, [this] { CommitMarketApplication(); });
+    serial_ = new CFilterEdit(body());
+    serial_->SetFilterKind(kFilterLetterAtSecond);
+    serial_->SetMaxTextLength(kSerialLength);
+    serial_->SetUpperCase(true);
+    AddTextField(serial_, kSerialNumberId, [this] { CommitSerialNumber(); });
+    // The serial number is the factory's to give.
+    serial_->SetEnabled(factoryMode);
+
+    auto* grid = new QGridLayout;
+    AddFormRow(grid, 0, 0, tr("Market Application"), market_);
+    AddFormRow(grid, 1, 0, tr("Serial Number"), serial_);
+
+    auto* ok = new QPushButton(tr("OK"), body());
+    cancel_ = new QPushButton(tr("Cancel"), body());
+    SetOkButton(ok, true);
+    connect(cancel_, &QPushButton::clicked, this, &CMarketingDlg::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel_);
+    auto* layout = new QVBoxLayout(body());
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+
+    ShowValues();
+}
+
+void CMarketingDlg::ShowValues() {
+    market_->setText(Padded(identity->productionNumber, kMarketLength));
+    serial_->setText(Padded(identity->serialNumber, kSerialLength));
+}
+
+void CMarketingDlg::CommitMarketApplication() {
+    identity->productionNumber =
+        RadioIdentity::CompleteProductionNumber(market_->text().trimmed().toStdString());
+    imageModified = 1;
+    identityEdited = 1;
+    market_->setText(Padded(identity->productionNumber, kMarketLength));
+}
+
+void CMarketingDlg::CommitSerialNumber() {
+    identity->serialNumber =
+        RadioIdentity::CompleteSerialNumber(serial_->text().trimmed().toStdString());
+    imageModified = 1;
+    identityEdited = 1;
+    serial_->setText(Padded(identity->serialNumber, kSerialLength));
+}
+
+void CMarketingDlg::OnOk() {
+    identity->Store(*radioImage);
+    accept();
+}
+
+// The identity record goes back to what the image holds.
+void CMarketingDlg::reject() {
+    identity->Load(*radioImage);
+    CParamDialog::reject();
+}
+
+}  // namespace kp07

@@ -1,0 +1,331 @@
+// The rules behind the hardware, miscellaneous, option, password and
+// signaling type dialogs, without a display: list texts, list values, field
+// formats, the option board and signaling type changes and the band change.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "blocks/channel_table.h"
+#include "blocks/common_params.h"
+#include "blocks/dtmf_params.h"
+#include "blocks/hardware_params.h"
+#include "blocks/image_ops.h"
+#include "blocks/signaling_type.h"
+#include "document/data_file.h"
+#include "document/document.h"
+#include "image/accessors.h"
+#include "params/hardware_band.h"
+#include "support/test_support.h"
+#include "support/tool_process.h"
+
+namespace kp07 {
+namespace {
+
+using test::BytesAt;
+
+TEST(SettingsRules, ListTextsAreTheRadiosOwn) {
+    struct Case {
+        const char* name;
+        ChoiceTexts actual;
+        ChoiceTexts expected;
+    };
+    const Case cases[] = {
+        {"model", ModelTexts(), {"KR-302 Series", "KR-318"}},
+        {"keypad", FrontKeypadTexts(), {"None  ", "4 Key ", "16 Key"}},
+        {"band", BandTexts(), {"VHF", "UHF"}},
+        {"range VHF", FrequencyRangeTexts(false), {"134-160 MHz", "146-174 MHz"}},
+        {"range UHF",
+         FrequencyRangeTexts(true),
+         {"350-390 MHz", "400-430 MHz", "440-470 MHz", "450-490 MHz", "470-512 MHz"}},
+        {"step VHF", ChannelStepTexts(false), {"2.5,6.25kHz", "5,6.25kHz  "}},
+        {"step UHF", ChannelStepTexts(true), {"5,6.25kHz  ", "10,12.5kHz "}},
+        {"sql release",
+         SqlReleaseTimeTexts(),
+         {"0   ms", "40  ms", "80  ms", "120 ms", "160 ms", "200 ms", "240 ms", "280 ms"}},
+        {"rx save off", RxSaveOffTimeTexts(), {"100 ms", "200 ms", "300 ms", "400 ms"}},
+        {"ctcss release", CtcssReleaseTimeTexts(), {"500 ms", "200 ms"}},
+        {"power on", PowerOnConditionTexts(), {"Back up", "CB", "SCAN"}},
+        {"squelch tail 3", SquelchTailTexts(3), {"Disabled", "No Tone", "Phase"}},
+        {"squelch tail 2", SquelchTailTexts(2), {"Disabled", "No Tone", "Rev. Burst", "Phase"}},
+        {"option board",
+         OptionBoardTexts(),
+         {"Dummy", "QSC-61", "QSC-71", "QVR-3", "QRB-140/QRBD-240"}},
+        {"signaling", SignalingTypeTexts(), {"2-Tone", "5-Tone"}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.actual, c.expected) << c.name;
+    ASSERT_EQ(SqlAttackTimeTexts().size(), 16u);
+    EXPECT_EQ(SqlAttackTimeTexts()[15], "75  ms");
+    ASSERT_EQ(SqlHysteresisTexts().size(), 16u);
+    EXPECT_EQ(SqlHysteresisTexts()[3], "3 ");
+    EXPECT_EQ(SqlHysteresisTexts()[12], "12");
+}
+
+// Lists whose items carry their stored value: the item shown for a stored
+// value, and what stays offered.
+TEST(SettingsRules, ItemValues) {
+    struct Case {
+        ChoiceValues values;
+        unsigned stored;
+        int item;
+    };
+    const Case cases[] = {
+        {PowerOnConditionValues(), 0, 0}, {PowerOnConditionValues(), 3, 2},
+        {PowerOnConditionValues(), 2, 0},  // not offered: the first item
+        {SquelchTailValues(3), 3, 2},     {SquelchTailValues(1), 1, 1},
+        {SquelchTailValues(2), 2, 2},     {SquelchTailValues(2), 3, 3},
+        {OptionBoardValues(), 5, 3},      {OptionBoardValues(), 6, 4},
+        {OptionBoardValues(), 2, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ItemOfValue(c.values, c.stored), c.item) << c.stored;
+    }
+    EXPECT_EQ(SquelchTailValues(0), (ChoiceValues{0, 1, 3}));
+    EXPECT_EQ(KeypadOfModel(0), 0u);
+    EXPECT_EQ(KeypadOfModel(1), 2u);
+    for (unsigned board : {0u, 1u, 3u, 6u}) EXPECT_FALSE(HasVoiceRecorder(board)) << board;
+    EXPECT_TRUE(HasVoiceRecorder(5));
+}
+
+TEST(SettingsRules, FieldTexts) {
+    struct Case {
+        std::string typed;
+        double split;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {"150", 99.9, "99.9  MHz"},    {"-150", -99.9, "-99.9 MHz"}, {"", 0.0, "0.0   MHz"},
+        {"12.34", 12.34, "12.3  MHz"}, {"+7", 7.0, "7.0   MHz"},     {"-0.5", -0.5, "-0.5  MHz"},
+    };
+    for (const Case& c : cases) {
+        const double split = DefaultSplitFromText(c.typed);
+        EXPECT_DOUBLE_EQ(split, c.split) << c.typed;
+        EXPECT_EQ(FormatDefaultSplit(split), c.shown) << c.typed;
+    }
+    EXPECT_EQ(FormatPasswordField("CADB"), "CADB");
+    EXPECT_EQ(FormatPasswordField("A"), "A   ");
+    EXPECT_EQ(FormatFrequencyLimit(450.0), "450.0MHz");
+    EXPECT_EQ(FormatFrequencyLimit(600.0), "600.0MHz");
+    EXPECT_EQ(FormatOscillatorMHz(16.8), "16.80MHz");
+    EXPECT_EQ(FormatOscillatorMHz(5.0), " 5.00MHz");
+    EXPECT_EQ(FormatOscillatorMHz(65.53), "65.53MHz");
+}
+
+TEST(SettingsRules, RangeAndStepItemsFollowTheBand) {
+    HardwareParams hw;
+    hw.SetDefaults();  // upper band, range 4
+    EXPECT_EQ(FrequencyRangeTexts(true)[std::size_t(FrequencyRangeItem(hw))], "450-490 MHz");
+    EXPECT_EQ(ChannelStepItem(hw), 0);
+    SelectChannelStep(hw, 1);
+    EXPECT_EQ(hw.stepCode, 3u);
+    SelectFrequencyRange(hw, 0);
+    EXPECT_EQ(FrequencyRangeTexts(true)[std::size_t(FrequencyRangeItem(hw))], "350-390 MHz");
+
+    hw.ApplyBandDefaults(false);
+    EXPECT_EQ(FrequencyRangeTexts(false)[std::size_t(FrequencyRangeItem(hw))], "146-174 MHz");
+    SelectChannelStep(hw, 0);
+    EXPECT_EQ(hw.stepCode, 0u);
+    // A lower-band unit loaded with an upper-band range shows its default.
+    hw.frequencyRange = 5;
+    EXPECT_EQ(FrequencyRangeItem(hw), 1);
+    SelectChannelStep(hw, 7);  // no such item: nothing changes
+    EXPECT_EQ(hw.stepCode, 0u);
+}
+
+class SettingsImage : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetProcessStateForTest();
+        CreateImageAndBlocks();
+        FillDefaults(*radioImage);
+        RebuildImage(*radioImage);
+        LoadPersistentBlocks(*radioImage);
+    }
+    void TearDown() override {
+        DestroyImageAndBlocks();
+        ResetProcessStateForTest();
+    }
+};
+
+TEST_F(SettingsImage, WhatTheSmallerModelLacksIsCleared) {
+    RadioImage& im = *radioImage;
+    for (int i = 129; i <= 140; ++i) im[std::size_t(i)] = 1;  // "Monitor" on every key...
+    im[6] |= 0x80;                                            // key holding time 150ms
+    im[6703] = 0xFF;
+    im[6705] |= 0x0C;
+    const RadioImage before = im;
+    ClearWhatModelLacks(1, im);
+    EXPECT_EQ(im, before);  // a "KR-318" keeps everything
+
+    ClearWhatModelLacks(0, im);
+    EXPECT_TRUE(BytesAt(im, 129, {1, 1, 0, 0, 0, 0, 1, 1, 0, 0, 0, 0}));
+    EXPECT_EQ(im[6] & 0x80, 0);
+    EXPECT_EQ(im[6703], 0);
+    EXPECT_EQ(im[6705] & 0x0C, 0);
+    EXPECT_TRUE(test::ChangedOnlyInside({{6, 0x80},
+                                         {6703, 0xFF},
+                                         {6705, 0x0C},
+                                         {131, 0xFF},
+                                         {132, 0xFF},
+                                         {133, 0xFF},
+                                         {134, 0xFF},
+                                         {137, 0xFF},
+                                         {138, 0xFF},
+                                         {139, 0xFF},
+                                         {140, 0xFF}},
+                                        before, im));
+}
+
+TEST_F(SettingsImage, OptionBoardChangesTakeChannelsOffTheUnitsTheyLose) {
+    enum { kNone = 0, kSignal = 1, kPage = 2, kOption = 3 };
+    struct Case {
+        unsigned previous;
+        unsigned next;
+        int typeAfter[3];  // channels that were Signal, Page and Option
+        bool changed;
+    };
+    const Case cases[] = {
+        {kBoardPaging, kBoardPaging, {kSignal, kPage, kOption}, false},
+        {kBoardPaging, kBoardDummy, {kSignal, kNone, kOption}, true},
+        {kBoardDummy, kBoardVoiceRecorder, {kSignal, kNone, kOption}, true},
+        {kBoardOptionSignaling, kBoardPaging, {kNone, kNone, kNone}, true},
+        {kBoardOptionSignaling, kBoardOptionSignaling, {kSignal, kNone, kOption}, true},
+    };
+    for (const Case& c : cases) {
+        ChannelTable& table = *channels;
+        for (int i = 0; i < 3; ++i) {
+            table.records[std::size_t(i)].signalingType = i + 1;
+            table.records[std::size_t(i)].signalingNumber = 5;
+        }
+        EXPECT_EQ(ApplyOptionBoardChange(table, c.previous, c.next), c.changed)
+            << c.previous << "->" << c.next;
+        for (int i = 0; i < 3; ++i) {
+            const ChannelRecord& r = table.records[std::size_t(i)];
+            EXPECT_EQ(r.signalingType, c.typeAfter[i]) << c.previous << "->" << c.next << " " << i;
+            EXPECT_EQ(r.signalingNumber, c.typeAfter[i] == kNone ? 0 : 5);
+        }
+    }
+
+    channels->groupTypes = {0, 1, 0, 1, 0, 0, 0};
+    EXPECT_FALSE(ApplyOptionBoardToGroups(*channels, kBoardTrunking));
+    EXPECT_EQ(channels->groupTypes[3], 1u);
+    EXPECT_TRUE(ApplyOptionBoardToGroups(*channels, kBoardDummy));
+    EXPECT_EQ(channels->groupTypes, (std::array<unsigned, kGroupCount>{}));
+    EXPECT_FALSE(ApplyOptionBoardToGroups(*channels, kBoardDummy));
+}
+
+TEST_F(SettingsImage, SignalingTypeChangeStartsTheNewFamilyAfresh) {
+    RadioImage& im = *radioImage;
+    const RadioImage fiveTone = im;
+    EXPECT_FALSE(ChangeSignalingType(*signalingType, kFiveTone, *channels, im));
+    EXPECT_EQ(im, fiveTone);
+    EXPECT_EQ(imageModified, 0);
+
+    channels->records[3].signalingType = 1;
+    channels->records[3].signalingNumber = 7;
+    channels->Store(im);
+    DtmfParams dtmf;
+    dtmf.Load(im);
+    dtmf.aniCode = "123";
+    dtmf.speedDial[0] = "555";
+    dtmf.Store(im);
+    for (int k = 7614; k <= 7629; ++k) im[std::size_t(k)] = 0xFF;
+
+    EXPECT_TRUE(ChangeSignalingType(*signalingType, kTwoTone, *channels, im));
+    EXPECT_EQ(imageModified, 1);
+    EXPECT_EQ(signalingType->type, kTwoTone);
+    EXPECT_EQ(im[7] & 1, 0);
+    EXPECT_EQ(channels->records[3].signalingNumber, 0);
+    EXPECT_EQ(GetChannelSignaling(ChannelRecordAt(im, 3)), (SignalingSelector{0, 0}));
+    // 2-tone defaults: systems off with auto reset, encode "Individual" on
+    // Pair#1 for 1.0 s and 3.0 s, ten pairs of 288.5 Hz.
+    for (int k = 7614; k <= 7629; ++k) EXPECT_EQ(im[std::size_t(k)], 0x02) << k;
+    EXPECT_TRUE(BytesAt(im, 7568, {0x00, 10, 30}));
+    EXPECT_TRUE(BytesAt(im, 7574, {0x0B, 0x45, 0x0B, 0x45}));
+    dtmf.Load(im);
+    EXPECT_EQ(dtmf.aniCode, "");
+    EXPECT_EQ(dtmf.speedDial[0], "555");
+
+    // At the next rebuild the 5-tone regions are gone, the user tones stay.
+    RebuildImage(im);
+    for (int i = 6697; i <= 7567; ++i) {
+        if (i < 6736 || i > 6765) {
+            ASSERT_EQ(im[std::size_t(i)], 0) << i;
+        }
+    }
+    EXPECT_TRUE(BytesAt(im, 6736, {0x09, 0x60}));
+
+    // Back to 5-tone: the 5-tone tables come back with their defaults.
+    EXPECT_TRUE(ChangeSignalingType(*signalingType, kFiveTone, *channels, im));
+    RebuildImage(im);
+    EXPECT_TRUE(BytesAt(im, 6697, {50, 30, 30, 10, 70, 160}));
+}
+
+// The band change with and without a default file of the band beside the
+// program.
+class BandChange : public SettingsImage {
+  protected:
+    void SetUp() override {
+        SettingsImage::SetUp();
+        ASSERT_FALSE(folder.path().empty());
+        SetExecutableDirectoryForTest(folder.path());
+        currentFileName = "/data/radio.K07";
+    }
+    void TearDown() override {
+        SetExecutableDirectoryForTest("");
+        SettingsImage::TearDown();
+    }
+    // A default file of a unit of band `upper` with reference `referenceMHz`.
+    void WriteDefaultFile(int index, bool upper, double referenceMHz) {
+        RadioImage im = *radioImage;
+        HardwareParams hw;
+        hw.SetDefaults();
+        hw.ApplyBandDefaults(upper);
+        hw.referenceMHz = referenceMHz;
+        hw.Store(im);
+        ASSERT_TRUE(WriteDataFile(folder.File(CKP05Doc::DefaultFileName(index)), im,
+                                  TrailerFromOffset(4.5)));
+    }
+    test::TempDir folder;
+    CKP05Doc doc;
+};
+
+TEST_F(BandChange, WithoutADefaultFileTheBandDefaultsAreTaken) {
+    channels->records[5].inUse = 0;
+    double offset = 3.0;
+    EXPECT_FALSE(ChangeBand(doc, false, offset));
+    EXPECT_EQ(offset, 0.0);
+    EXPECT_FALSE(hardware->IsUpperBand());
+    EXPECT_EQ(hardware->minFrequencyMHz, 146.0);
+    EXPECT_EQ(currentFileName, "<none>");
+    EXPECT_EQ(defaultFileLoaded, 0);
+    for (const ChannelRecord& r : channels->records) {
+        ASSERT_EQ(r.rxMHz, 150.0);
+        ASSERT_EQ(r.txMHz, 150.0);
+        ASSERT_NE(r.inUse & 1, 0);
+    }
+}
+
+TEST_F(BandChange, TheBandsDefaultFileIsTakenOnlyForThatBand) {
+    // Index 0 is the lower band's file, index 1 the upper band's.
+    WriteDefaultFile(0, true, 12.8);  // an upper-band unit under the lower band's name
+    WriteDefaultFile(1, true, 14.4);
+    const RadioImage opened = *radioImage;
+    double offset = 3.0;
+    EXPECT_FALSE(ChangeBand(doc, false, offset));
+    EXPECT_EQ(*radioImage, opened);
+    EXPECT_FALSE(hardware->IsUpperBand());
+    EXPECT_EQ(hardware->referenceMHz, 16.8);
+    EXPECT_EQ(currentFileName, "<none>");
+    EXPECT_EQ(defaultFileLoaded, 0);
+
+    EXPECT_TRUE(ChangeBand(doc, true, offset));
+    EXPECT_EQ(currentFileName, folder.File("defaultv.k07"));
+    EXPECT_EQ(defaultFileLoaded, 1);
+    EXPECT_NEAR(hardware->referenceMHz, 14.4, 0.01);
+    EXPECT_NEAR(GetReferenceOscillatorMHz(*radioImage), 14.4, 0.01);
+    EXPECT_EQ(offset, 0.0);  // the file's trailer is the main window's to take
+    EXPECT_EQ(channels->records[167].rxMHz, 450.0);
+}
+
+}  // namespace
+}  // namespace kp07
