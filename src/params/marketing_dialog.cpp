@@ -28,7 +28,8 @@ QString Padded(const std::string& text, int width) {
 
 }  // namespace
 
-CMarketingDlg::CMarketingDlg(QWidget* parent) : CParamDialog(kTemplateId, parent) {
+CMarketingDlg::CMarketingDlg(QWidget* parent)
+    : CParamDialog(kTemplateId, parent), openedIdentityEdited_(identityEdited) {
     setWindowTitle(tr("Marketing Parameters"));
     FitHelpLines(this, {kMarketApplicationId, kSerialNumberId});
     market_ = new CFilterEdit(body());
@@ -88,9 +89,12 @@ void CMarketingDlg::OnOk() {
     accept();
 }
 
-// The identity record goes back to what the image holds.
+// The identity record goes back to what the image holds. So does the mark
+// that the identity was edited: a factory-mode Download would otherwise
+// write the document's identity over the radio's.
 void CMarketingDlg::reject() {
     identity->Load(*radioImage);
+    identityEdited = openedIdentityEdited_;
     CParamDialog::reject();
 }
 

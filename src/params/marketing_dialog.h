@@ -30,6 +30,7 @@ class CMarketingDlg : public CParamDialog {
     void CommitSerialNumber();
     void ShowValues();
 
+    int openedIdentityEdited_;
     CFilterEdit* market_;
     CFilterEdit* serial_;
     QPushButton* cancel_;

@@ -277,6 +277,7 @@ TEST_F(SettingsDialogTest, CancelAfterAChangeLeavesTheImage) {
         EXPECT_EQ(imageModified, 1) << c.name;
     }
     EXPECT_EQ(identity->serialNumber, "1C010001");
+    EXPECT_EQ(identityEdited, 0);  // the radio's identity stays the radio's
 }
 
 }  // namespace
