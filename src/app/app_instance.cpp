@@ -13,6 +13,7 @@
 #include "alignment/password_dialog.h"
 #include "app/app_profile.h"
 #include "app/channel_view_commands.h"
+#include "app/common_commands.h"
 #include "app/main_frame.h"
 #include "app/radio_commands.h"
 #include "app/settings_commands.h"
@@ -118,6 +119,7 @@ bool Application::InitInstance(const QStringList& arguments) {
     CParamDialog::SetHelpHook([frame = frame_.get()](int topic) { frame->ShowHelp(topic); });
     CKP05View* view = InstallChannelView(*frame_, *profile_);
     InstallRadioCommands(*frame_, *profile_, view);
+    InstallCommonCommands(*frame_);
     InstallSettingsCommands(*frame_, *doc_);
 
     bool ok = true;

@@ -1,6 +1,7 @@
 #include "app/settings_commands.h"
 
 #include "app/main_frame.h"
+#include "image/radio_image.h"
 #include "params/hardware_dialog.h"
 #include "params/marketing_dialog.h"
 #include "params/miscellaneous_dialog.h"
@@ -14,11 +15,12 @@ namespace {
 
 // A dialog that ends with a fixed refresh code, OK or Cancel.
 template <class Dialog>
-void AddFixedRefreshCommand(CMainFrame& frame, int id, int code, bool reload) {
-    frame.SetCommandHandler(id, [&frame, code, reload] {
+void InstallDialog(CMainFrame& frame, int command, int code, bool reload) {
+    frame.SetCommandHandler(command, [&frame, code, reload] {
         frame.RunDialogCommand(
             [&frame, code] {
-                Dialog dialog(&frame);
+                if (!radioImage) return int(kRefreshNothing);
+                Dialog dialog(*radioImage, &frame);
                 dialog.exec();
                 return code;
             },
@@ -34,7 +36,8 @@ void InstallSettingsCommands(CMainFrame& frame, CKP05Doc& doc) {
     frame.SetCommandHandler(cmd::kHardware, [&frame, &doc] {
         frame.RunDialogCommand(
             [&frame, &doc] {
-                CHardwareDlg dialog(doc, &frame);
+                if (!radioImage) return int(kRefreshNothing);
+                CHardwareDlg dialog(doc, *radioImage, &frame);
                 dialog.exec();
                 return dialog.RefreshCode();
             },
@@ -43,17 +46,18 @@ void InstallSettingsCommands(CMainFrame& frame, CKP05Doc& doc) {
     frame.SetCommandHandler(cmd::kSignalingSystem, [&frame] {
         frame.RunDialogCommand(
             [&frame] {
-                CSignalingTypeDlg dialog(&frame);
+                if (!radioImage) return int(kRefreshNothing);
+                CSignalingTypeDlg dialog(*radioImage, &frame);
                 dialog.exec();
-                return dialog.signalingChanged() ? int(kRefreshAll) : int(kRefreshNothing);
+                return int(dialog.signalingChanged() ? kRefreshAll : kRefreshNothing);
             },
             true);
     });
     // Marketing edits the identity record itself and leaves it loaded.
-    AddFixedRefreshCommand<CMarketingDlg>(frame, cmd::kMarketing, kRefreshFacts, false);
-    AddFixedRefreshCommand<CMiscDlg>(frame, cmd::kMiscellaneous, kRefreshFacts, true);
-    AddFixedRefreshCommand<COptionDlg>(frame, cmd::kOption, kRefreshAll, true);
-    AddFixedRefreshCommand<CPowerOnPasswordDlg>(frame, cmd::kPowerOnPassword, kRefreshFacts, true);
+    InstallDialog<CMarketingDlg>(frame, cmd::kMarketing, kRefreshFacts, false);
+    InstallDialog<CMiscDlg>(frame, cmd::kMiscellaneous, kRefreshFacts, true);
+    InstallDialog<COptionDlg>(frame, cmd::kOption, kRefreshAll, true);
+    InstallDialog<CPowerOnPasswordDlg>(frame, cmd::kPowerOnPassword, kRefreshFacts, true);
 }
 
 }  // namespace kp07

@@ -12,13 +12,13 @@ namespace kp07 {
 namespace {
 
 // Reads the band's default file; only a file of a unit of that band counts.
-bool ReadBandDefaultFile(CKP05Doc& doc, bool upperBand) {
+bool ReadBandDefaultFile(CKP05Doc& doc, RadioImage& image, bool upperBand) {
     if (!doc.LocateDefaultFile(upperBand ? 1 : 0)) return false;
     RadioImage scratch{};
     FileTrailer trailer{};
     if (ReadDataFile(currentFileName, scratch, trailer) &&
         IsUpperBandStepCode(GetStepCode(scratch)) == upperBand) {
-        *radioImage = scratch;
+        image = scratch;
         return true;
     }
     currentFileName = kNoFileName;
@@ -28,13 +28,13 @@ bool ReadBandDefaultFile(CKP05Doc& doc, bool upperBand) {
 
 }  // namespace
 
-bool ChangeBand(CKP05Doc& doc, bool upperBand, double& offsetMHz) {
-    if (!radioImage || !hardware || !channels) return false;
+bool ChangeBand(CKP05Doc& doc, RadioImage& image, bool upperBand, double& offsetMHz) {
+    if (!hardware || !channels) return false;
     hardware->ApplyBandDefaults(upperBand);
     offsetMHz = 0.0;
     currentFileName = kNoFileName;
-    const bool taken = ReadBandDefaultFile(doc, upperBand);
-    if (taken) hardware->Load(*radioImage);
+    const bool taken = ReadBandDefaultFile(doc, image, upperBand);
+    if (taken) hardware->Load(image);
     channels->MarkAllInUse();
     channels->ResetFrequencies(upperBand);
     return taken;

@@ -4,15 +4,17 @@
 // program), and every channel in use on the band's empty frequency.
 #pragma once
 
+#include "image/radio_image.h"
+
 namespace kp07 {
 
 class CKP05Doc;
 
-// Puts the process-wide hardware block, image and channel table on the band
-// `upperBand`. `offsetMHz` is the caller's copy of the automatic transmit
+// Puts the process-wide hardware block and channel table, and `image`, on
+// the band `upperBand`. `offsetMHz` is the caller's copy of the automatic transmit
 // offset, which a new band resets. The document loses its file name. A
 // default file that holds a unit of the other band, or that does not read, is
 // not taken. Returns whether the band's default file was taken.
-bool ChangeBand(CKP05Doc& doc, bool upperBand, double& offsetMHz);
+bool ChangeBand(CKP05Doc& doc, RadioImage& image, bool upperBand, double& offsetMHz);
 
 }  // namespace kp07

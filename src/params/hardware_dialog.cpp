@@ -1,6 +1,6 @@
 #include "params/hardware_dialog.h"
 
-#include <QGridLayout>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -10,7 +10,6 @@
 #include "blocks/image_ops.h"
 #include "image/number_text.h"
 #include "image/process_state.h"
-#include "params/choice_combo.h"
 #include "params/hardware_band.h"
 #include "resources/message.h"
 #include "widgets/enter_combo.h"
@@ -50,9 +49,6 @@ const FormPlace kForm[] = {
     {1, CHardwareDlg::kTemperatureId, "Temperature Table"},
 };
 
-int ListIndex(int id) {
-    return id - CHardwareDlg::kModelId;
-}
 int FieldIndex(int id) {
     return id - CHardwareDlg::kMinFrequencyId;
 }
@@ -63,58 +59,62 @@ QString Q(const std::string& text) {
 
 }  // namespace
 
-CHardwareDlg::CHardwareDlg(CKP05Doc& doc, QWidget* parent)
+CHardwareDlg::CHardwareDlg(CKP05Doc& doc, RadioImage& image, QWidget* parent)
     : CParamDialog(kTemplateId, parent),
       doc_(doc),
+      image_(image),
       offsetMHz_(autoTxOffsetMHz),
-      openedImage_(*radioImage),
+      openedImage_(image),
       openedFileName_(currentFileName),
       openedDefaultFileLoaded_(defaultFileLoaded) {
-    setWindowTitle(tr("Hardware Parameters"));
-    common_.Load(*radioImage);
+    setWindowTitle(QStringLiteral("Hardware Parameters"));
+    common_.Load(image_);
 
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(12);
-    grid->setColumnMinimumWidth(2, 12);  // between the two halves
-    int rows[2] = {0, 0};
+    QFormLayout* forms[2] = {new QFormLayout, new QFormLayout};
     for (const FormPlace& place : kForm) {
+        const int id = place.id;
         QWidget* control = nullptr;
-        if (place.id >= kMinFrequencyId) {
+        if (id >= kMinFrequencyId) {
             auto* edit = new CFilterEdit(body());
             edit->SetFilterKind(kFilterDecimal);
             edit->SetMaxTextLength(kFieldLength);
-            const int id = place.id;
             AddTextField(edit, id, [this, id] { CommitField(id); });
             fields_[std::size_t(FieldIndex(id))] = edit;
             control = edit;
+        } else if (id == kBandId) {
+            // A band refused at the question changes nothing, not even the
+            // modified flag: this list is not one of the plain ones.
+            auto* band = new CEnterComboBox(body());
+            RegisterControl(band, id);
+            connect(band, &QComboBox::currentIndexChanged, this,
+                    [this](int item) { BandChosen(item); });
+            control = band;
         } else {
-            auto* combo = new CEnterComboBox(body());
-            const int id = place.id;
-            RegisterControl(combo, id);
-            connect(combo, qOverload<int>(&QComboBox::currentIndexChanged), this,
-                    [this, id](int item) { ListChanged(id, item); });
-            lists_[std::size_t(ListIndex(id))] = combo;
-            control = combo;
+            control = AddList(id, {}, 0, [this, id](unsigned item) { Chosen(id, item); });
         }
-        AddFormRow(grid, rows[place.column]++, place.column * 3, tr(place.label), control);
+        forms[place.column]->addRow(QString::fromLatin1(place.label), control);
     }
 
     // Outside factory mode the values are only shown. The temperature table
     // is chosen by the radio itself.
-    for (CEnterComboBox* combo : lists_) combo->setEnabled(factoryMode);
+    for (int id = kModelId; id <= kTemperatureId; ++id) list(id)->setEnabled(factoryMode);
     list(kTemperatureId)->setEnabled(false);
     for (CFilterEdit* edit : fields_) edit->SetEnabled(factoryMode);
 
-    auto* ok = new QPushButton(tr("OK"), body());
-    cancel_ = new QPushButton(tr("Cancel"), body());
+    auto* ok = new QPushButton(QStringLiteral("OK"), body());
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), body());
     SetOkButton(ok, true);
     connect(cancel_, &QPushButton::clicked, this, &CHardwareDlg::reject);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(forms[0]);
+    columns->addSpacing(16);
+    columns->addLayout(forms[1]);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(cancel_);
     auto* layout = new QVBoxLayout(body());
-    layout->addLayout(grid);
+    layout->addLayout(columns);
     layout->addLayout(buttons);
 
     ShowValues();
@@ -122,8 +122,8 @@ CHardwareDlg::CHardwareDlg(CKP05Doc& doc, QWidget* parent)
 }
 
 CEnterComboBox* CHardwareDlg::list(int id) const {
-    const int i = ListIndex(id);
-    return i >= 0 && i < kListCount ? lists_[std::size_t(i)] : nullptr;
+    return id >= kModelId && id <= kTemperatureId ? qobject_cast<CEnterComboBox*>(Control(id))
+                                                  : nullptr;
 }
 
 CFilterEdit* CHardwareDlg::field(int id) const {
@@ -139,12 +139,11 @@ int CHardwareDlg::RefreshCode() const {
 
 // Fills every list for the current band and shows every value.
 void CHardwareDlg::ShowValues() {
-    showing_ = true;
     const HardwareParams& hw = *hardware;
     const bool upper = hw.IsUpperBand();
     const auto show = [this](int id, const ChoiceTexts& texts, int item) {
-        FillChoices(list(id), texts);
-        list(id)->setCurrentIndex(item < int(texts.size()) ? item : -1);
+        list(id)->SetChoices(texts);
+        list(id)->SelectChoice(item);
     };
     show(kModelId, ModelTexts(), int(hw.model));
     show(kKeypadId, FrontKeypadTexts(), int(common_.keypadSelection));
@@ -165,73 +164,61 @@ void CHardwareDlg::ShowValues() {
     field(kMaxFrequencyId)->setText(Q(FormatFrequencyLimit(hw.maxFrequencyMHz)));
     field(kReferenceId)->setText(Q(FormatOscillatorMHz(hw.referenceMHz)));
     field(kFirstIfId)->setText(Q(FormatOscillatorMHz(hw.firstIfMHz)));
-    showing_ = false;
 }
 
-void CHardwareDlg::ListChanged(int id, int item) {
-    if (showing_ || item < 0) return;
-    if (id == kBandId) {
-        BandChosen(item);
-        return;
-    }
+void CHardwareDlg::Chosen(int id, unsigned item) {
     HardwareParams& hw = *hardware;
-    const unsigned value = unsigned(item);
     switch (id) {
         case kModelId:
-            hw.model = value;
-            common_.keypadSelection = KeypadOfModel(value);
-            showing_ = true;
-            list(kKeypadId)->setCurrentIndex(int(common_.keypadSelection));
-            showing_ = false;
+            hw.model = item;
+            common_.keypadSelection = KeypadOfModel(item);
+            list(kKeypadId)->SelectChoice(int(common_.keypadSelection));
             modelChanged_ = true;
             break;
         case kKeypadId:
-            common_.keypadSelection = value;
+            common_.keypadSelection = item;
             break;
         case kRangeId:
-            SelectFrequencyRange(hw, item);
+            SelectFrequencyRange(hw, int(item));
             break;
         case kLocalOffsetId:
-            hw.injectionSide = value;
+            hw.injectionSide = item;
             break;
         case kStepId:
-            SelectChannelStep(hw, item);
+            SelectChannelStep(hw, int(item));
             break;
         case kSqlReleaseId:
-            hw.sqlReleaseTime = value;
+            hw.sqlReleaseTime = item;
             break;
         case kSqlAttackId:
-            hw.sqlAttackTime = value;
+            hw.sqlAttackTime = item;
             break;
         case kSqlHysteresisId:
-            hw.sqlHysteresis = value;
+            hw.sqlHysteresis = item;
             break;
         case kRxSaveOffId:
-            hw.rxSaveOffTime = value;
+            hw.rxSaveOffTime = item;
             break;
         case kCtcssReleaseId:
-            hw.ctcssReleaseTime = value;
+            hw.ctcssReleaseTime = item;
             break;
         case kTemperatureId:
-            hw.temperatureTable = value;
+            hw.temperatureTable = item;
             break;
         default:  // the DCS data lists
             break;
     }
     valueChanged_ = true;
-    imageModified = 1;
 }
 
 void CHardwareDlg::BandChosen(int item) {
     const bool upper = item == 1;
-    if (upper == hardware->IsUpperBand()) return;
+    if (item < 0 || upper == hardware->IsUpperBand()) return;
     if (ShowMessage(kMsgChangeBand, MsgButtons::kYesNo, MsgIcon::kExclamation) != MsgResult::kYes) {
-        showing_ = true;
-        list(kBandId)->setCurrentIndex(upper ? 0 : 1);
-        showing_ = false;
+        list(kBandId)->SelectChoice(upper ? 0 : 1);
         return;
     }
-    ChangeBand(doc_, upper, offsetMHz_);
+    ChangeBand(doc_, image_, upper, offsetMHz_);
     bandChanged_ = true;
     imageModified = 1;
     ShowValues();
@@ -266,20 +253,20 @@ void CHardwareDlg::CommitField(int id) {
 }
 
 void CHardwareDlg::OnOk() {
-    common_.Store(*radioImage);
+    common_.Store(image_);
     autoTxOffsetMHz = offsetMHz_;
-    ClearWhatModelLacks(hardware->model, *radioImage);
-    RebuildImage(*radioImage);
+    ClearWhatModelLacks(hardware->model, image_);
+    RebuildImage(image_);
     accept();
 }
 
 void CHardwareDlg::reject() {
     if (bandChanged_) {
-        *radioImage = openedImage_;
+        image_ = openedImage_;
         currentFileName = openedFileName_;
         defaultFileLoaded = openedDefaultFileLoaded_;
     }
-    LoadPersistentBlocks(*radioImage);
+    LoadPersistentBlocks(image_);
     bandChanged_ = modelChanged_ = valueChanged_ = false;
     CParamDialog::reject();
 }

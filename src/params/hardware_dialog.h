@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "blocks/common_params.h"
 #include "image/radio_image.h"
@@ -44,7 +45,7 @@ class CHardwareDlg : public CParamDialog {
     static constexpr int kListCount = 14;
     static constexpr int kFieldCount = 4;
 
-    explicit CHardwareDlg(CKP05Doc& doc, QWidget* parent = nullptr);
+    CHardwareDlg(CKP05Doc& doc, RadioImage& image, QWidget* parent = nullptr);
 
     // What the main window redraws afterwards: 4 after a band change, else 1
     // after a model change, else 2 after any other change, else 0 (also
@@ -61,11 +62,12 @@ class CHardwareDlg : public CParamDialog {
 
   private:
     void ShowValues();
-    void ListChanged(int id, int item);
+    void Chosen(int id, unsigned item);
     void BandChosen(int item);
     void CommitField(int id);
 
     CKP05Doc& doc_;
+    RadioImage& image_;
     CommonParams common_;
     double offsetMHz_;
     // A band change may replace the image with the band's default file and
@@ -73,10 +75,8 @@ class CHardwareDlg : public CParamDialog {
     RadioImage openedImage_;
     std::string openedFileName_;
     int openedDefaultFileLoaded_;
-    std::array<CEnterComboBox*, kListCount> lists_{};
     std::array<CFilterEdit*, kFieldCount> fields_{};
     QPushButton* cancel_;
-    bool showing_ = false;
     bool bandChanged_ = false;
     bool modelChanged_ = false;
     bool valueChanged_ = false;

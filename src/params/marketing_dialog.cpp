@@ -1,6 +1,6 @@
 #include "params/marketing_dialog.h"
 
-#include <QGridLayout>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -8,7 +8,6 @@
 #include "blocks/image_ops.h"
 #include "blocks/radio_identity.h"
 #include "image/process_state.h"
-#include "params/choice_combo.h"
 #include "widgets/filter_edit.h"
 
 namespace kp07 {
@@ -28,10 +27,9 @@ QString Padded(const std::string& text, int width) {
 
 }  // namespace
 
-CMarketingDlg::CMarketingDlg(QWidget* parent)
-    : CParamDialog(kTemplateId, parent), openedIdentityEdited_(identityEdited) {
-    setWindowTitle(tr("Marketing Parameters"));
-    FitHelpLines(this, {kMarketApplicationId, kSerialNumberId});
+CMarketingDlg::CMarketingDlg(RadioImage& image, QWidget* parent)
+    : CParamDialog(kTemplateId, parent), image_(image), openedIdentityEdited_(identityEdited) {
+    setWindowTitle(QStringLiteral("Marketing Parameters"));
     market_ = new CFilterEdit(body());
     market_->SetFilterKind(kFilterDigits);
     market_->SetMaxTextLength(kMarketLength);
@@ -44,12 +42,12 @@ CMarketingDlg::CMarketingDlg(QWidget* parent)
     // The serial number is the factory's to give.
     serial_->SetEnabled(factoryMode);
 
-    auto* grid = new QGridLayout;
-    AddFormRow(grid, 0, 0, tr("Market Application"), market_);
-    AddFormRow(grid, 1, 0, tr("Serial Number"), serial_);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Market Application"), market_);
+    form->addRow(QStringLiteral("Serial Number"), serial_);
 
-    auto* ok = new QPushButton(tr("OK"), body());
-    cancel_ = new QPushButton(tr("Cancel"), body());
+    auto* ok = new QPushButton(QStringLiteral("OK"), body());
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), body());
     SetOkButton(ok, true);
     connect(cancel_, &QPushButton::clicked, this, &CMarketingDlg::reject);
     auto* buttons = new QHBoxLayout;
@@ -57,7 +55,7 @@ CMarketingDlg::CMarketingDlg(QWidget* parent)
     buttons->addWidget(ok);
     buttons->addWidget(cancel_);
     auto* layout = new QVBoxLayout(body());
-    layout->addLayout(grid);
+    layout->addLayout(form);
     layout->addLayout(buttons);
 
     ShowValues();
@@ -85,7 +83,7 @@ void CMarketingDlg::CommitSerialNumber() {
 }
 
 void CMarketingDlg::OnOk() {
-    identity->Store(*radioImage);
+    identity->Store(image_);
     accept();
 }
 
@@ -93,7 +91,7 @@ void CMarketingDlg::OnOk() {
 // that the identity was edited: a factory-mode Download would otherwise
 // write the document's identity over the radio's.
 void CMarketingDlg::reject() {
-    identity->Load(*radioImage);
+    identity->Load(image_);
     identityEdited = openedIdentityEdited_;
     CParamDialog::reject();
 }

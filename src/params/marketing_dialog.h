@@ -4,6 +4,7 @@
 // edited identity instead of taking the radio's.
 #pragma once
 
+#include "image/radio_image.h"
 #include "params/param_dialog.h"
 
 namespace kp07 {
@@ -15,7 +16,7 @@ class CMarketingDlg : public CParamDialog {
     static constexpr int kMarketApplicationId = 2400;
     static constexpr int kSerialNumberId = 2401;
 
-    explicit CMarketingDlg(QWidget* parent = nullptr);
+    explicit CMarketingDlg(RadioImage& image, QWidget* parent = nullptr);
 
     CFilterEdit* marketApplication() const { return market_; }
     CFilterEdit* serialNumber() const { return serial_; }
@@ -30,6 +31,7 @@ class CMarketingDlg : public CParamDialog {
     void CommitSerialNumber();
     void ShowValues();
 
+    RadioImage& image_;
     int openedIdentityEdited_;
     CFilterEdit* market_;
     CFilterEdit* serial_;

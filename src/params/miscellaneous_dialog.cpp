@@ -1,11 +1,10 @@
 #include "params/miscellaneous_dialog.h"
 
-#include <QGridLayout>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "params/choice_combo.h"
 #include "widgets/enter_combo.h"
 #include "widgets/filter_edit.h"
 
@@ -14,61 +13,65 @@ namespace {
 
 constexpr int kSplitLength = 5;
 
-const char* const kLabels[CMiscDlg::kListCount] = {"Power on Condition", "Beep",
-                                                   "Squelch Tail Elim",  "Bell",
-                                                   "LED Lighting",       "LCD Lighting Mode",
-                                                   "Set-to-Set Clone",   "External Jack",
-                                                   "Key Holding Time",   "Qlnk Beep"};
-
 QString Q(const std::string& text) {
     return QString::fromLatin1(text.data(), int(text.size()));
 }
 
 }  // namespace
 
-CMiscDlg::CMiscDlg(QWidget* parent)
-    : CParamDialog(kTemplateId, parent), openedSplitMHz_(autoTxOffsetMHz) {
-    setWindowTitle(tr("Miscellaneous Parameters"));
-    common_.Load(*radioImage);
+CMiscDlg::CMiscDlg(RadioImage& image, QWidget* parent)
+    : CParamDialog(kTemplateId, parent), image_(image), openedSplitMHz_(autoTxOffsetMHz) {
+    setWindowTitle(QStringLiteral("Miscellaneous Parameters"));
+    params_.Load(image_);
+    const CommonParams& p = params_;
 
-    auto* grid = new QGridLayout;
+    auto* form = new QFormLayout;
     split_ = new CFilterEdit(body());
     split_->SetFilterKind(kFilterSignedDecimal);
     split_->SetMaxTextLength(kSplitLength);
-    AddTextField(split_, kDefaultSplitId, [this] { CommitDefaultSplit(); });
-    AddFormRow(grid, 0, 0, tr("Default Split"), split_);
-    for (int i = 0; i < kListCount; ++i) {
-        auto* combo = new CEnterComboBox(body());
-        const int id = kFirstListId + i;
-        RegisterControl(combo, id);
-        connect(combo, qOverload<int>(&QComboBox::currentIndexChanged), this,
-                [this, id](int item) { ListChanged(id, item); });
-        lists_[std::size_t(i)] = combo;
-        AddFormRow(grid, i + 1, 0, tr(kLabels[i]), combo);
-    }
-    // Without the front keypad there is no lamp key and no key to hold.
-    const bool keypad = common_.HasFrontKeypad();
-    list(kLcdLightingModeId)->setEnabled(keypad);
-    list(kKeyHoldingTimeId)->setEnabled(keypad);
-
-    showing_ = true;
-    FillChoices(list(kPowerOnConditionId), PowerOnConditionTexts(), PowerOnConditionValues());
-    SelectValue(list(kPowerOnConditionId), common_.powerOnCondition);
-    ShowSquelchTail();
-    const std::pair<int, const ChoiceTexts*> plain[] = {
-        {kBeepId, &DisabledEnabledTexts()},          {kBellId, &DisabledEnabledTexts()},
-        {kLedLightingId, &DisabledEnabledTexts()},   {kLcdLightingModeId, &LcdLightingModeTexts()},
-        {kSetToSetCloneId, &DisabledEnabledTexts()}, {kExternalJackId, &ExternalJackTexts()},
-        {kKeyHoldingTimeId, &KeyHoldingTimeTexts()}, {kQlnkBeepId, &DisabledEnabledTexts()}};
-    for (const auto& [id, texts] : plain) {
-        FillChoices(list(id), *texts);
-        list(id)->setCurrentIndex(int(*FieldOf(id)));
-    }
-    showing_ = false;
     split_->setText(Q(FormatDefaultSplit(autoTxOffsetMHz)));
+    AddTextField(split_, kDefaultSplitId, [this] { CommitDefaultSplit(); });
+    form->addRow(QStringLiteral("Default Split"), split_);
 
-    auto* ok = new QPushButton(tr("OK"), body());
-    cancel_ = new QPushButton(tr("Cancel"), body());
+    // The items of Power on Condition stand for 0, 1 and 3.
+    form->addRow(
+        QStringLiteral("Power on Condition"),
+        AddList(kPowerOnConditionId, PowerOnConditionTexts(),
+                unsigned(ItemOfValue(PowerOnConditionValues(), p.powerOnCondition)),
+                [this](unsigned i) { params_.powerOnCondition = PowerOnConditionValues()[i]; }));
+    form->addRow(QStringLiteral("Beep"), AddList(kBeepId, DisabledEnabledTexts(), p.beep,
+                                                 [this](unsigned i) { params_.beep = i; }));
+    squelchTailValues_ = SquelchTailValues(p.squelchTailElimination);
+    squelchTail_ = AddList(kSquelchTailId, SquelchTailTexts(p.squelchTailElimination),
+                           unsigned(ItemOfValue(squelchTailValues_, p.squelchTailElimination)),
+                           [this](unsigned i) { SquelchTailChosen(i); });
+    form->addRow(QStringLiteral("Squelch Tail Elim"), squelchTail_);
+    form->addRow(QStringLiteral("Bell"), AddList(kBellId, DisabledEnabledTexts(), p.bell,
+                                                 [this](unsigned i) { params_.bell = i; }));
+    form->addRow(QStringLiteral("LED Lighting"),
+                 AddList(kLedLightingId, DisabledEnabledTexts(), p.ledLighting,
+                         [this](unsigned i) { params_.ledLighting = i; }));
+    form->addRow(QStringLiteral("LCD Lighting Mode"),
+                 AddList(kLcdLightingModeId, LcdLightingModeTexts(), p.lcdLightingMode,
+                         [this](unsigned i) { params_.lcdLightingMode = i; }));
+    form->addRow(QStringLiteral("Set-to-Set Clone"),
+                 AddList(kSetToSetCloneId, DisabledEnabledTexts(), p.setToSetClone,
+                         [this](unsigned i) { params_.setToSetClone = i; }));
+    form->addRow(QStringLiteral("External Jack"),
+                 AddList(kExternalJackId, ExternalJackTexts(), p.externalJack,
+                         [this](unsigned i) { params_.externalJack = i; }));
+    form->addRow(QStringLiteral("Key Holding Time"),
+                 AddList(kKeyHoldingTimeId, KeyHoldingTimeTexts(), p.keyHoldingTime,
+                         [this](unsigned i) { params_.keyHoldingTime = i; }));
+    form->addRow(QStringLiteral("Qlnk Beep"),
+                 AddList(kQlnkBeepId, DisabledEnabledTexts(), p.qlnkBeep,
+                         [this](unsigned i) { params_.qlnkBeep = i; }));
+    // Without the front keypad there is no lamp key and no key to hold.
+    list(kLcdLightingModeId)->setEnabled(p.HasFrontKeypad());
+    list(kKeyHoldingTimeId)->setEnabled(p.HasFrontKeypad());
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), body());
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), body());
     SetOkButton(ok, true);
     connect(cancel_, &QPushButton::clicked, this, &CMiscDlg::reject);
     auto* buttons = new QHBoxLayout;
@@ -76,66 +79,25 @@ CMiscDlg::CMiscDlg(QWidget* parent)
     buttons->addWidget(ok);
     buttons->addWidget(cancel_);
     auto* layout = new QVBoxLayout(body());
-    layout->addLayout(grid);
+    layout->addLayout(form);
     layout->addLayout(buttons);
 }
 
 CEnterComboBox* CMiscDlg::list(int id) const {
-    const int i = id - kFirstListId;
-    return i >= 0 && i < kListCount ? lists_[std::size_t(i)] : nullptr;
+    return qobject_cast<CEnterComboBox*>(Control(id));
 }
 
-unsigned* CMiscDlg::FieldOf(int id) {
-    switch (id) {
-        case kPowerOnConditionId:
-            return &common_.powerOnCondition;
-        case kBeepId:
-            return &common_.beep;
-        case kSquelchTailId:
-            return &common_.squelchTailElimination;
-        case kBellId:
-            return &common_.bell;
-        case kLedLightingId:
-            return &common_.ledLighting;
-        case kLcdLightingModeId:
-            return &common_.lcdLightingMode;
-        case kSetToSetCloneId:
-            return &common_.setToSetClone;
-        case kExternalJackId:
-            return &common_.externalJack;
-        case kKeyHoldingTimeId:
-            return &common_.keyHoldingTime;
-        case kQlnkBeepId:
-        default:
-            return &common_.qlnkBeep;
+// Once left, "Rev. Burst" is no longer offered.
+void CMiscDlg::SquelchTailChosen(unsigned item) {
+    if (item >= squelchTailValues_.size()) return;
+    const unsigned value = squelchTailValues_[item];
+    params_.squelchTailElimination = value;
+    const ChoiceValues offered = SquelchTailValues(value);
+    if (offered != squelchTailValues_) {
+        squelchTailValues_ = offered;
+        squelchTail_->SetChoices(SquelchTailTexts(value));
+        squelchTail_->SelectChoice(ItemOfValue(offered, value));
     }
-}
-
-// The list offers "Rev. Burst" only while it is the stored value.
-void CMiscDlg::ShowSquelchTail() {
-    const unsigned stored = common_.squelchTailElimination;
-    CEnterComboBox* combo = list(kSquelchTailId);
-    const bool wasShowing = showing_;
-    showing_ = true;
-    FillChoices(combo, SquelchTailTexts(stored), SquelchTailValues(stored));
-    SelectValue(combo, stored);
-    showing_ = wasShowing;
-}
-
-void CMiscDlg::ListChanged(int id, int item) {
-    if (showing_ || item < 0) return;
-    CEnterComboBox* combo = list(id);
-    if (id == kPowerOnConditionId || id == kSquelchTailId) {
-        *FieldOf(id) = SelectedValue(combo);
-    } else {
-        *FieldOf(id) = unsigned(item);
-    }
-    // Once left, "Rev. Burst" is no longer offered.
-    if (id == kSquelchTailId &&
-        combo->count() != int(SquelchTailTexts(common_.squelchTailElimination).size())) {
-        ShowSquelchTail();
-    }
-    imageModified = 1;
 }
 
 void CMiscDlg::CommitDefaultSplit() {
@@ -145,10 +107,11 @@ void CMiscDlg::CommitDefaultSplit() {
 }
 
 void CMiscDlg::OnOk() {
-    common_.Store(*radioImage);
+    params_.Store(image_);
     accept();
 }
 
+// The default split is no part of the image: it goes back by hand.
 void CMiscDlg::reject() {
     autoTxOffsetMHz = openedSplitMHz_;
     CParamDialog::reject();

@@ -4,8 +4,6 @@
 // external jack and key timing.
 #pragma once
 
-#include <array>
-
 #include "blocks/common_params.h"
 #include "params/param_dialog.h"
 
@@ -18,8 +16,6 @@ class CMiscDlg : public CParamDialog {
   public:
     static constexpr int kTemplateId = 164;
     static constexpr int kDefaultSplitId = 2520;
-    // The lists: 2500 Power on Condition .. 2509 Qlnk Beep.
-    static constexpr int kFirstListId = 2500;
     static constexpr int kPowerOnConditionId = 2500;
     static constexpr int kBeepId = 2501;
     static constexpr int kSquelchTailId = 2502;
@@ -30,9 +26,8 @@ class CMiscDlg : public CParamDialog {
     static constexpr int kExternalJackId = 2507;
     static constexpr int kKeyHoldingTimeId = 2508;
     static constexpr int kQlnkBeepId = 2509;
-    static constexpr int kListCount = 10;
 
-    explicit CMiscDlg(QWidget* parent = nullptr);
+    explicit CMiscDlg(RadioImage& image, QWidget* parent = nullptr);
 
     CFilterEdit* defaultSplit() const { return split_; }
     CEnterComboBox* list(int id) const;
@@ -43,17 +38,17 @@ class CMiscDlg : public CParamDialog {
     void reject() override;
 
   private:
-    void ListChanged(int id, int item);
-    void ShowSquelchTail();
+    void SquelchTailChosen(unsigned item);
     void CommitDefaultSplit();
-    unsigned* FieldOf(int id);
 
-    CommonParams common_;
+    RadioImage& image_;
+    CommonParams params_;
     double openedSplitMHz_;
+    // The values the squelch tail list offers now.
+    ChoiceValues squelchTailValues_;
     CFilterEdit* split_;
-    std::array<CEnterComboBox*, kListCount> lists_{};
+    CEnterComboBox* squelchTail_ = nullptr;
     QPushButton* cancel_;
-    bool showing_ = false;
 };
 
 }  // namespace kp07

@@ -1,9 +1,7 @@
 // "Option": which option unit is fitted and, for the voice recorder unit,
 // how it records and plays. Channels and groups that rely on a unit that is
-// no longer fitted lose that reliance.
+// no longer fitted lose that reliance when OK is pressed.
 #pragma once
-
-#include <array>
 
 #include "blocks/common_params.h"
 #include "params/param_dialog.h"
@@ -21,9 +19,8 @@ class COptionDlg : public CParamDialog {
     static constexpr int kRecordModeId = 4529;
     static constexpr int kPlayModeId = 4530;
     static constexpr int kPowerOnRecordId = 4531;
-    static constexpr int kListCount = 5;
 
-    explicit COptionDlg(QWidget* parent = nullptr);
+    explicit COptionDlg(RadioImage& image, QWidget* parent = nullptr);
 
     CEnterComboBox* list(int id) const;
     QPushButton* cancelButton() const { return cancel_; }
@@ -33,13 +30,12 @@ class COptionDlg : public CParamDialog {
     void reject() override;
 
   private:
-    void ListChanged(int id, int item);
+    void BoardChosen(unsigned item);
     void EnableRecorderLists();
 
-    CommonParams common_;
-    std::array<CEnterComboBox*, kListCount> lists_{};
+    RadioImage& image_;
+    CommonParams params_;
     QPushButton* cancel_;
-    bool showing_ = false;
     bool channelsChanged_ = false;
 };
 

@@ -16,7 +16,7 @@ class CPowerOnPasswordDlg : public CParamDialog {
     static constexpr int kPasswordId = 4515;
     static constexpr int kPasswordNumberId = 4512;
 
-    explicit CPowerOnPasswordDlg(QWidget* parent = nullptr);
+    explicit CPowerOnPasswordDlg(RadioImage& image, QWidget* parent = nullptr);
 
     CEnterComboBox* passwordList() const { return enabled_; }
     CFilterEdit* passwordNumber() const { return number_; }
@@ -26,10 +26,10 @@ class CPowerOnPasswordDlg : public CParamDialog {
     void OnOk() override;
 
   private:
-    void PasswordChanged(int item);
     void CommitPasswordNumber();
 
-    CommonParams common_;
+    RadioImage& image_;
+    CommonParams params_;
     CEnterComboBox* enabled_;
     CFilterEdit* number_;
     QPushButton* cancel_;

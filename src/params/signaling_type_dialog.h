@@ -2,6 +2,7 @@
 // 5-tone sequences. A change starts the new family afresh.
 #pragma once
 
+#include "image/radio_image.h"
 #include "params/param_dialog.h"
 
 namespace kp07 {
@@ -14,7 +15,7 @@ class CSignalingTypeDlg : public CParamDialog {
     static constexpr int kTemplateId = 131;
     static constexpr int kSignalingId = 2050;
 
-    explicit CSignalingTypeDlg(QWidget* parent = nullptr);
+    explicit CSignalingTypeDlg(RadioImage& image, QWidget* parent = nullptr);
 
     // Whether OK switched the signaling family (the main window then
     // rebuilds its view and menus).
@@ -26,6 +27,8 @@ class CSignalingTypeDlg : public CParamDialog {
     void OnOk() override;
 
   private:
+    RadioImage& image_;
+    unsigned chosen_;
     CEnterComboBox* list_;
     QPushButton* cancel_;
     bool signalingChanged_ = false;

@@ -71,7 +71,7 @@ TEST_F(HardwareDialogTest, WhatItShowsAndWhatItOpens) {
     (*radioImage)[120] = 0x77;  // a byte no block owns
     RadioImage rebuilt = *radioImage;
     RebuildImage(rebuilt);
-    D dialog(doc);
+    D dialog(doc, *radioImage);
     ASSERT_TRUE(test::ShowActive(&dialog));
     // The lists and fields in the order of their ids.
     const QStringList lists = {"KR-318",      "4 Key ", "UHF",    "450-490 MHz", "Lower",
@@ -94,7 +94,7 @@ TEST_F(HardwareDialogTest, WhatItShowsAndWhatItOpens) {
     EXPECT_EQ(imageModified, 0);
 
     factoryMode = true;
-    D factory(doc);
+    D factory(doc, *radioImage);
     for (int id = D::kModelId; id <= D::kTemperatureId; ++id) {
         EXPECT_EQ(factory.list(id)->isEnabled(), id != D::kTemperatureId) << id;
     }
@@ -108,7 +108,7 @@ TEST_F(HardwareDialogTest, BandChangeAsksFirstAndStartsTheUnitAfresh) {
     MakeLowerBand();
     const ChannelRecord cb1 = channels->records[0];
     const RadioImage opened = *radioImage;
-    D dialog(doc);
+    D dialog(doc, *radioImage);
     ASSERT_TRUE(test::ShowActive(&dialog));
 
     messages.Answer(MsgResult::kNo);
@@ -156,7 +156,7 @@ TEST_F(HardwareDialogTest, CancelAfterABandChangePutsTheDocumentBack) {
     }
     const RadioImage opened = *radioImage;
     const double cb1 = channels->records[0].rxMHz;
-    D dialog(doc);
+    D dialog(doc, *radioImage);
     ASSERT_TRUE(test::ShowActive(&dialog));
     messages.Answer(MsgResult::kYes);
     Choose(dialog.list(D::kBandId), "UHF");
@@ -177,7 +177,7 @@ TEST_F(HardwareDialogTest, CancelAfterABandChangePutsTheDocumentBack) {
 
 TEST_F(HardwareDialogTest, FieldsAreClampedWhenCommitted) {
     factoryMode = true;
-    D dialog(doc);
+    D dialog(doc, *radioImage);
     ASSERT_TRUE(test::ShowActive(&dialog));
     struct Step {
         int id;
@@ -205,7 +205,7 @@ TEST_F(HardwareDialogTest, FieldsAreClampedWhenCommitted) {
 
 TEST_F(HardwareDialogTest, TheSmallerModelLosesTheKeypadAndItsKeys) {
     factoryMode = true;
-    D dialog(doc);
+    D dialog(doc, *radioImage);
     ASSERT_TRUE(test::ShowActive(&dialog));
     Choose(dialog.list(D::kModelId), "KR-302 Series");
     EXPECT_EQ(Shown(dialog, D::kKeypadId), "None  ");

@@ -36,7 +36,7 @@ using test::PressCancel;
 using test::PressOk;
 using test::Type;
 
-class SettingsDialogTest : public ::testing::Test {
+class IdentityOptionDialogTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetProcessStateForTest();
@@ -58,11 +58,11 @@ class SettingsDialogTest : public ::testing::Test {
     }
 };
 
-TEST_F(SettingsDialogTest, ANewImageShows) {
-    CMiscDlg misc;
-    COptionDlg option;
-    CPowerOnPasswordDlg password;
-    CSignalingTypeDlg signaling;
+TEST_F(IdentityOptionDialogTest, ANewImageShows) {
+    CMiscDlg misc(*radioImage);
+    COptionDlg option(*radioImage);
+    CPowerOnPasswordDlg password(*radioImage);
+    CSignalingTypeDlg signaling(*radioImage);
     const std::pair<QComboBox*, const char*> lists[] = {
         {misc.list(CMiscDlg::kPowerOnConditionId), "Back up"},
         {misc.list(CMiscDlg::kBeepId), "Enabled "},
@@ -92,16 +92,16 @@ TEST_F(SettingsDialogTest, ANewImageShows) {
     EXPECT_TRUE(option.list(COptionDlg::kKeypadId)->isEnabled());
 }
 
-TEST_F(SettingsDialogTest, MarketingFillsTheIdentityAndMarksItEdited) {
+TEST_F(IdentityOptionDialogTest, MarketingFillsTheIdentityAndMarksItEdited) {
     {
-        CMarketingDlg dialog;  // outside factory mode the serial number only shows
+        CMarketingDlg dialog(*radioImage);  // outside factory mode the serial number only shows
         EXPECT_EQ(dialog.marketApplication()->text(), "0000");
         EXPECT_EQ(dialog.serialNumber()->text(), "1C010001");
         EXPECT_EQ(dialog.serialNumber()->look(), CColorEdit::Look::kDisabled);
         EXPECT_EQ(dialog.marketApplication()->look(), CColorEdit::Look::kBrowse);
     }
     factoryMode = true;
-    CMarketingDlg dialog;
+    CMarketingDlg dialog(*radioImage);
     ASSERT_TRUE(test::ShowActive(&dialog));
     Type(dialog.serialNumber(), "5");
     EXPECT_EQ(dialog.serialNumber()->text(), "5C000000");
@@ -114,10 +114,10 @@ TEST_F(SettingsDialogTest, MarketingFillsTheIdentityAndMarksItEdited) {
     EXPECT_TRUE(test::BytesAt(*radioImage, 7721, {0x51, 0x00, 0x00, 0x00}));
 }
 
-TEST_F(SettingsDialogTest, MiscellaneousSplitClampsAndCancelPutsItBack) {
+TEST_F(IdentityOptionDialogTest, MiscellaneousSplitClampsAndCancelPutsItBack) {
     autoTxOffsetMHz = 5.0;
     {
-        CMiscDlg dialog;
+        CMiscDlg dialog(*radioImage);
         ASSERT_TRUE(test::ShowActive(&dialog));
         EXPECT_EQ(dialog.defaultSplit()->text(), "5.0   MHz");
         Type(dialog.defaultSplit(), "-150");
@@ -130,7 +130,7 @@ TEST_F(SettingsDialogTest, MiscellaneousSplitClampsAndCancelPutsItBack) {
     EXPECT_EQ(autoTxOffsetMHz, 5.0);
     EXPECT_EQ(imageModified, 1);
 
-    CMiscDlg dialog;
+    CMiscDlg dialog(*radioImage);
     ASSERT_TRUE(test::ShowActive(&dialog));
     Type(dialog.defaultSplit(), "-7.5");
     Choose(dialog.list(CMiscDlg::kPowerOnConditionId), "SCAN");
@@ -139,9 +139,9 @@ TEST_F(SettingsDialogTest, MiscellaneousSplitClampsAndCancelPutsItBack) {
     EXPECT_EQ(GetPowerOnCondition(*radioImage), 3u);
 }
 
-TEST_F(SettingsDialogTest, RevBurstIsOfferedOnlyWhileItIsStored) {
+TEST_F(IdentityOptionDialogTest, RevBurstIsOfferedOnlyWhileItIsStored) {
     EditCommon([](CommonParams& c) { c.squelchTailElimination = 2; });
-    CMiscDlg dialog;
+    CMiscDlg dialog(*radioImage);
     ASSERT_TRUE(test::ShowActive(&dialog));
     QComboBox* tail = dialog.list(CMiscDlg::kSquelchTailId);
     EXPECT_EQ(tail->count(), 4);
@@ -155,18 +155,17 @@ TEST_F(SettingsDialogTest, RevBurstIsOfferedOnlyWhileItIsStored) {
     EXPECT_EQ(GetSquelchTailElimination(*radioImage), 1u);
 }
 
-TEST_F(SettingsDialogTest, WithoutTheKeypadTheKeypadSettingsAreClosed) {
+TEST_F(IdentityOptionDialogTest, WithoutTheKeypadTheKeypadSettingsAreClosed) {
     EditCommon([](CommonParams& c) { c.keypadSelection = 0; });
-    CMiscDlg dialog;
-    for (int id = CMiscDlg::kFirstListId; id < CMiscDlg::kFirstListId + CMiscDlg::kListCount;
-         ++id) {
+    CMiscDlg dialog(*radioImage);
+    for (int id = CMiscDlg::kPowerOnConditionId; id <= CMiscDlg::kQlnkBeepId; ++id) {
         const bool keypadOnly =
             id == CMiscDlg::kLcdLightingModeId || id == CMiscDlg::kKeyHoldingTimeId;
         EXPECT_EQ(dialog.list(id)->isEnabled(), !keypadOnly) << id;
     }
 }
 
-TEST_F(SettingsDialogTest, OptionBoardChangeTakesThePagingChannelsOnOk) {
+TEST_F(IdentityOptionDialogTest, OptionBoardChangeTakesThePagingChannelsOnOk) {
     EditCommon([](CommonParams& c) { c.optionBoard = kBoardPaging; });
     channels->records[0].signalingType = 2;  // a paging channel
     channels->records[0].signalingNumber = 3;
@@ -174,7 +173,7 @@ TEST_F(SettingsDialogTest, OptionBoardChangeTakesThePagingChannelsOnOk) {
     channels->Store(*radioImage);
     const RadioImage opened = *radioImage;
     {
-        COptionDlg dialog;
+        COptionDlg dialog(*radioImage);
         ASSERT_TRUE(test::ShowActive(&dialog));
         Choose(dialog.list(COptionDlg::kOptionBoardId), "QVR-3");
         for (int id :
@@ -185,7 +184,7 @@ TEST_F(SettingsDialogTest, OptionBoardChangeTakesThePagingChannelsOnOk) {
     EXPECT_EQ(*radioImage, opened);
     EXPECT_EQ(channels->records[0].signalingType, 2);
 
-    COptionDlg dialog;
+    COptionDlg dialog(*radioImage);
     ASSERT_TRUE(test::ShowActive(&dialog));
     Choose(dialog.list(COptionDlg::kOptionBoardId), "QVR-3");
     Choose(dialog.list(COptionDlg::kRecordModeId), "Rolling");
@@ -196,8 +195,8 @@ TEST_F(SettingsDialogTest, OptionBoardChangeTakesThePagingChannelsOnOk) {
     EXPECT_EQ(GetGroupType(*radioImage, 2), 0u);
 }
 
-TEST_F(SettingsDialogTest, PasswordIsFilledWithZerosInFront) {
-    CPowerOnPasswordDlg dialog;
+TEST_F(IdentityOptionDialogTest, PasswordIsFilledWithZerosInFront) {
+    CPowerOnPasswordDlg dialog(*radioImage);
     ASSERT_TRUE(test::ShowActive(&dialog));
     Choose(dialog.passwordList(), "Enabled ");
     EXPECT_EQ(dialog.passwordNumber()->look(), CColorEdit::Look::kBrowse);
@@ -208,10 +207,10 @@ TEST_F(SettingsDialogTest, PasswordIsFilledWithZerosInFront) {
     EXPECT_TRUE(test::BytesAt(*radioImage, 7713, {0x00, 0x0A}));
 }
 
-TEST_F(SettingsDialogTest, SignalingTypeActsOnOkOnlyWhenTheTypeChanges) {
+TEST_F(IdentityOptionDialogTest, SignalingTypeActsOnOkOnlyWhenTheTypeChanges) {
     RadioImage opened = *radioImage;
     {
-        CSignalingTypeDlg dialog;
+        CSignalingTypeDlg dialog(*radioImage);
         ASSERT_TRUE(test::ShowActive(&dialog));
         Choose(dialog.signalingList(), "2-Tone");
         Choose(dialog.signalingList(), "5-Tone");
@@ -220,7 +219,7 @@ TEST_F(SettingsDialogTest, SignalingTypeActsOnOkOnlyWhenTheTypeChanges) {
     }
     EXPECT_EQ(*radioImage, opened);
 
-    CSignalingTypeDlg dialog;
+    CSignalingTypeDlg dialog(*radioImage);
     ASSERT_TRUE(test::ShowActive(&dialog));
     Choose(dialog.signalingList(), "2-Tone");
     PressOk(dialog.okButton());
@@ -237,7 +236,7 @@ TEST_F(SettingsDialogTest, SignalingTypeActsOnOkOnlyWhenTheTypeChanges) {
 
 // Each dialog changed and then cancelled: the image keeps its bytes, the
 // document is marked modified.
-TEST_F(SettingsDialogTest, CancelAfterAChangeLeavesTheImage) {
+TEST_F(IdentityOptionDialogTest, CancelAfterAChangeLeavesTheImage) {
     factoryMode = true;
     struct Case {
         const char* name;
@@ -245,21 +244,21 @@ TEST_F(SettingsDialogTest, CancelAfterAChangeLeavesTheImage) {
         std::function<void(CParamDialog*)> change;
     };
     const Case cases[] = {
-        {"marketing", [] { return new CMarketingDlg; },
+        {"marketing", [] { return new CMarketingDlg(*radioImage); },
          [](CParamDialog* d) { Type(static_cast<CMarketingDlg*>(d)->serialNumber(), "7D"); }},
-        {"miscellaneous", [] { return new CMiscDlg; },
+        {"miscellaneous", [] { return new CMiscDlg(*radioImage); },
          [](CParamDialog* d) {
              Choose(static_cast<CMiscDlg*>(d)->list(CMiscDlg::kBeepId), "Disabled");
          }},
-        {"option", [] { return new COptionDlg; },
+        {"option", [] { return new COptionDlg(*radioImage); },
          [](CParamDialog* d) {
              Choose(static_cast<COptionDlg*>(d)->list(COptionDlg::kOptionBoardId), "QSC-71");
          }},
-        {"password", [] { return new CPowerOnPasswordDlg; },
+        {"password", [] { return new CPowerOnPasswordDlg(*radioImage); },
          [](CParamDialog* d) {
              Choose(static_cast<CPowerOnPasswordDlg*>(d)->passwordList(), "Enabled ");
          }},
-        {"signaling", [] { return new CSignalingTypeDlg; },
+        {"signaling", [] { return new CSignalingTypeDlg(*radioImage); },
          [](CParamDialog* d) {
              Choose(static_cast<CSignalingTypeDlg*>(d)->signalingList(), "2-Tone");
          }},
@@ -290,7 +289,7 @@ namespace {
 // and in factory mode. Run by hand:
 //   test_params_gui --gtest_also_run_disabled_tests --gtest_filter='*Screenshots*'
 // The files go to $KP07_SHOT_DIR (default /tmp).
-TEST_F(SettingsDialogTest, DISABLED_Screenshots) {
+TEST_F(IdentityOptionDialogTest, DISABLED_Screenshots) {
     const QString folder = qEnvironmentVariable("KP07_SHOT_DIR", "/tmp");
     CKP05Doc doc;
     const auto shoot = [&](CParamDialog* dialog, const char* name) {
@@ -304,14 +303,14 @@ TEST_F(SettingsDialogTest, DISABLED_Screenshots) {
         dialog->reject();
         delete dialog;
     };
-    shoot(new CHardwareDlg(doc), "hardware-normal");
+    shoot(new CHardwareDlg(doc, *radioImage), "hardware-normal");
     factoryMode = true;
-    shoot(new CHardwareDlg(doc), "hardware-factory");
-    shoot(new CMarketingDlg, "marketing");
-    shoot(new CMiscDlg, "miscellaneous");
-    shoot(new COptionDlg, "option");
-    shoot(new CPowerOnPasswordDlg, "password");
-    shoot(new CSignalingTypeDlg, "signaling-type");
+    shoot(new CHardwareDlg(doc, *radioImage), "hardware-factory");
+    shoot(new CMarketingDlg(*radioImage), "marketing");
+    shoot(new CMiscDlg(*radioImage), "miscellaneous");
+    shoot(new COptionDlg(*radioImage), "option");
+    shoot(new CPowerOnPasswordDlg(*radioImage), "password");
+    shoot(new CSignalingTypeDlg(*radioImage), "signaling-type");
 }
 
 }  // namespace

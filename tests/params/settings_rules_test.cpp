@@ -226,14 +226,14 @@ TEST_F(BandChange, TheBandsDefaultFileIsTakenOnlyForThatBand) {
     WriteDefaultFile(1, true, 14.4);
     const RadioImage opened = *radioImage;
     double offset = 3.0;
-    EXPECT_FALSE(ChangeBand(doc, false, offset));
+    EXPECT_FALSE(ChangeBand(doc, *radioImage, false, offset));
     EXPECT_EQ(*radioImage, opened);
     EXPECT_FALSE(hardware->IsUpperBand());
     EXPECT_EQ(hardware->referenceMHz, 16.8);
     EXPECT_EQ(currentFileName, "<none>");
     EXPECT_EQ(defaultFileLoaded, 0);
 
-    EXPECT_TRUE(ChangeBand(doc, true, offset));
+    EXPECT_TRUE(ChangeBand(doc, *radioImage, true, offset));
     EXPECT_EQ(currentFileName, folder.File("defaultv.k07"));
     EXPECT_EQ(defaultFileLoaded, 1);
     EXPECT_NEAR(hardware->referenceMHz, 14.4, 0.01);
