@@ -4,10 +4,9 @@
 //   image-dump               the image of a new document
 //   image-dump FILE          a data file (7815 bytes) or a raw image (7807/7808 bytes)
 //   image-dump FILE BLOCK    only the block whose name contains BLOCK
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -33,6 +32,7 @@
 #include "document/data_file.h"
 #include "image/accessors.h"
 #include "image/tone_codec.h"
+#include "regular_file.h"
 
 using namespace kp07;
 
@@ -370,16 +370,17 @@ void DumpFiveTone(const RadioImage& im) {
 }
 
 bool ReadImage(const char* path, RadioImage& im, double& offset) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "image-dump: cannot open %s\n", path);
+    std::vector<std::uint8_t> bytes;
+    std::uint64_t size = 0;
+    std::string why;
+    if (!tools::ReadRegularFile(path, kDataFileSize, &bytes, &size, &why)) {
+        std::fprintf(stderr, "image-dump: cannot read %s: %s\n", path, why.c_str());
         return false;
     }
-    const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), {}};
-    if (bytes.size() != kDataFileSize && bytes.size() != kImageSize &&
-        bytes.size() != kImageBufferSize) {
-        std::fprintf(stderr, "image-dump: %s has %zu bytes; a data file has %zu, an image %zu\n",
-                     path, bytes.size(), kDataFileSize, kImageSize);
+    if ((size != kDataFileSize && size != kImageSize && size != kImageBufferSize) ||
+        bytes.size() != size) {
+        std::fprintf(stderr, "image-dump: %s has %llu bytes; a data file has %zu, an image %zu\n",
+                     path, static_cast<unsigned long long>(size), kDataFileSize, kImageSize);
         return false;
     }
     im.fill(0);

@@ -7,7 +7,10 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -28,8 +31,10 @@ namespace {
 using namespace kp07;
 
 const char kUsage[] =
-    "Usage: kp07 upload   --device PATH [--speed 9600|19200] --out FILE.K07\n"
-    "       kp07 download --device PATH [--speed 9600|19200] FILE.K07\n"
+    "Usage: kp07 upload   --device PATH [--speed 9600|19200] [--timeout SECONDS]\n"
+    "                     --out FILE.K07\n"
+    "       kp07 download --device PATH [--speed 9600|19200] [--timeout SECONDS]\n"
+    "                     FILE.K07\n"
     "       kp07 channels FILE.K07\n"
     "       kp07 --help\n"
     "\n"
@@ -39,6 +44,10 @@ const char kUsage[] =
     "\n"
     "  --device PATH   serial device of the programming cable\n"
     "  --speed BAUD    speed of the clone link: 9600 (the default) or 19200\n"
+    "  --timeout SECONDS\n"
+    "                  stop a transfer that has not completed after SECONDS (by\n"
+    "                  default a radio that does not answer is waited for until\n"
+    "                  Ctrl+C)\n"
     "  --out FILE      upload: the data file to write (replaced only when the\n"
     "                  upload completed; the radio's image exactly as read)\n"
     "\n"
@@ -51,15 +60,14 @@ const char kUsage[] =
     "channels lists the channels of a data file, group by group, with the texts\n"
     "of the program's channel grid (a check mark reads \"v\").\n"
     "\n"
-    "Exit status: 0 when the transfer completed, 1 when it failed, 2 for a usage\n"
-    "error, 130 when it was cancelled.\n";
+    "Exit status: 0 when the transfer completed (also when Ctrl+C came too late to\n"
+    "stop it), 1 when it failed or timed out, 2 for a usage error, 130 when it was\n"
+    "cancelled.\n";
 
 std::atomic<bool> cancelRequested{false};
-std::atomic<bool> interrupted{false};
 
 void OnInterrupt(int) {
     cancelRequested = true;
-    interrupted = true;
 }
 
 // The program's messages as lines of text; questions get the cautious answer.
@@ -79,8 +87,13 @@ class TextMessages : public MessageBackend {
 
 class CommandLineOwner : public TransferOwner {
   public:
-    explicit CommandLineOwner(TextMessages& messages)
-        : messages_(messages), terminal_(isatty(STDERR_FILENO) != 0) {}
+    // `timeoutSeconds` 0: no time limit.
+    CommandLineOwner(TextMessages& messages, std::string device, long timeoutSeconds)
+        : messages_(messages),
+          terminal_(isatty(STDERR_FILENO) != 0),
+          device_(std::move(device)),
+          deadline_(timeoutSeconds > 0 ? Now() + std::chrono::seconds(timeoutSeconds)
+                                       : std::chrono::steady_clock::time_point::max()) {}
 
     void PostReport(unsigned message, unsigned value) override {
         switch (message) {
@@ -99,16 +112,34 @@ class CommandLineOwner : public TransferOwner {
                 break;
         }
     }
-    bool TakeCancel() override { return cancelRequested.exchange(false); }
+    // The job stops at its next check after Ctrl+C or the time limit; only
+    // a job that took the stop was cancelled (one that had already passed
+    // its last check completes).
+    bool TakeCancel() override {
+        if (cancelRequested.exchange(false)) {
+            cancelled_ = true;
+            return true;
+        }
+        if (Now() >= deadline_) {
+            timedOut_ = true;
+            return true;
+        }
+        return false;
+    }
     MsgResult Ask(int id, MsgButtons buttons, MsgIcon icon, const std::string& arg1) override {
+        // There are no COM numbers here: the lead is on the device given.
+        if (id == kMsgCheckLead) return ShowMessage(kMsgCheckLeadDevice, buttons, icon, device_);
         return ShowMessage(id, buttons, icon, arg1);
     }
+    bool cancelled() const { return cancelled_; }
+    bool timedOut() const { return timedOut_; }
     void Finish() {
         if (messages_.pendingProgress) std::fputc('\n', stderr);
         messages_.pendingProgress = false;
     }
 
   private:
+    static std::chrono::steady_clock::time_point Now() { return std::chrono::steady_clock::now(); }
     void Line(const std::string& text) {
         Finish();
         std::fprintf(stderr, "kp07: %s\n", text.c_str());
@@ -130,6 +161,10 @@ class CommandLineOwner : public TransferOwner {
 
     TextMessages& messages_;
     bool terminal_;
+    std::string device_;
+    std::chrono::steady_clock::time_point deadline_;
+    bool cancelled_ = false;
+    bool timedOut_ = false;
     unsigned range_ = 0;
     int shown_ = -1;
 };
@@ -139,6 +174,7 @@ struct Arguments {
     std::string device;
     std::string file;
     int speed = 9600;
+    long timeoutSeconds = 0;  // 0: none
 };
 
 // An empty command means: stop with the status in `exitStatus`.
@@ -171,6 +207,17 @@ bool ParseArguments(int argc, char** argv, Arguments* a, int* exitStatus) {
                 return false;
             }
             a->speed = s == "19200" ? 19200 : 9600;
+        } else if (arg == "--timeout" && hasValue) {
+            const std::string s = argv[++i];
+            char* end = nullptr;
+            errno = 0;
+            const long seconds = std::strtol(s.c_str(), &end, 10);
+            if (s.empty() || *end != '\0' || errno != 0 || seconds < 1 || seconds > 86400) {
+                std::fprintf(stderr, "kp07: the timeout is 1 to 86400 seconds, not '%s'\n",
+                             s.c_str());
+                return false;
+            }
+            a->timeoutSeconds = seconds;
         } else if (arg == "--out" && hasValue && a->command == "upload") {
             a->file = argv[++i];
         } else if (a->command == "download" && !arg.empty() && arg[0] != '-' && a->file.empty()) {
@@ -194,18 +241,7 @@ bool ParseArguments(int argc, char** argv, Arguments* a, int* exitStatus) {
 // The data file must be writable before the radio is called: an upload that
 // cannot be saved would be lost.
 bool CanWrite(const std::string& path) {
-    if (!CheckWritable(path)) return false;  // an existing read-only file
-    const std::size_t slash = path.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "."
-                               : slash == 0               ? "/"
-                                                          : path.substr(0, slash);
-    struct stat st {};
-    const bool isFolder = ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-    if (isFolder || ::access(folder.c_str(), W_OK) != 0) {
-        ShowMessage(35, MsgButtons::kOk, MsgIcon::kStop, path);  // "Problem opening file"
-        return false;
-    }
-    return true;
+    return CheckDataFileTarget(path);
 }
 
 int Upload(const Arguments& a, CommandLineOwner& owner) {
@@ -284,13 +320,20 @@ int main(int argc, char** argv) {
     SetPortDevice(comPort, a.device);
     comSpeed = a.speed == 19200 ? 1 : 0;
 
-    CommandLineOwner owner(messages);
+    CommandLineOwner owner(messages, a.device, a.timeoutSeconds);
     status = a.command == "upload" ? Upload(a, owner) : Download(a, owner);
     currentPort.reset();
     SetMessageBackend(nullptr);
-    if (interrupted) {
+    // What happened decides, not when Ctrl+C came: a transfer that completed
+    // (file written, radio programmed) is reported as completed.
+    if (status != 0 && owner.cancelled()) {
         std::fprintf(stderr, "kp07: cancelled\n");
         return 130;
+    }
+    if (status != 0 && owner.timedOut()) {
+        std::fprintf(stderr, "kp07: stopped: the transfer did not complete within %ld s\n",
+                     a.timeoutSeconds);
+        return 1;
     }
     return status;
 }

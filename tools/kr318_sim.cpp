@@ -20,14 +20,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "blocks/image_ops.h"
 #include "image/accessors.h"
 #include "link/radio_simulator.h"
+#include "regular_file.h"
 
 namespace {
 
@@ -69,6 +68,11 @@ const char kUsage[] =
     "  --fault-period K    a counted fault hits every K-th block frame (default 1)\n"
     "  --silence-after N   the radio stops answering after N answered block frames\n"
     "  --stray-bytes N     N noise bytes before each wake-up byte\n"
+    "  --ack-delay MS      a written block is acknowledged MS ms after it arrived\n"
+    "                      (a slow EEPROM; default 5)\n"
+    "  --pull-lead N       the lead comes out of the PC once the radio has answered\n"
+    "                      N block frames (0: as the PC answers the wake-up byte):\n"
+    "                      from then on no echo and no answer\n"
     "  --status A,B,C,D    the four bytes of the alignment status frame\n"
     "  -v, --verbose       report power cycles and blocks on standard error\n"
     "  -h, --help          this text\n"
@@ -82,6 +86,8 @@ struct Options {
     bool clone = false;
     std::uint32_t cloneBaud = 9600;
     long powerCycleMs = 0;
+    long ackDelayMs = 5;
+    long pullLeadAfter = -1;  // answered block frames before the lead comes out
     bool paced = true;
     bool verbose = false;
     kp07::RadioFaults faults;
@@ -176,6 +182,12 @@ int ParseOptions(int argc, char** argv, Options* o) {
         } else if (a == "--stray-bytes") {
             if (!count(0, 4096)) return 2;
             o->faults.strayBytes = int(v);
+        } else if (a == "--ack-delay") {
+            if (!count(0, 60000)) return 2;
+            o->ackDelayMs = v;
+        } else if (a == "--pull-lead") {
+            if (!count(0, INT_MAX)) return 2;
+            o->pullLeadAfter = v;
         } else if (a == "--status") {
             if (!ParseStatus(next, &o->status)) {
                 std::fprintf(stderr, "kr318-sim: --status needs four bytes, as in 0,40,120,0\n");
@@ -204,20 +216,24 @@ RadioImage DeliveredMemory() {
     return copy;
 }
 
-// Any file is taken: a short one is padded with zeros, a long one cut.
+// Any regular file is taken: a short one is padded with zeros, a long one
+// cut (and read no further than the memory's size).
 bool LoadMemory(const std::string& path, RadioImage* image) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (bytes.size() != image->size()) {
-        std::fprintf(
-            stderr, "kr318-sim: %s holds %zu bytes, not %zu; %s\n", path.c_str(), bytes.size(),
-            image->size(),
-            bytes.size() < image->size() ? "the rest reads as zero" : "the rest is ignored");
+    std::vector<std::uint8_t> bytes;
+    std::uint64_t size = 0;
+    std::string why;
+    if (!kp07::tools::ReadRegularFile(path, image->size(), &bytes, &size, &why)) {
+        std::fprintf(stderr, "kr318-sim: cannot use %s as the memory: %s\n", path.c_str(),
+                     why.c_str());
+        return false;
+    }
+    if (size != image->size()) {
+        std::fprintf(stderr, "kr318-sim: %s holds %llu bytes, not %zu; %s\n", path.c_str(),
+                     static_cast<unsigned long long>(size), image->size(),
+                     size < image->size() ? "the rest reads as zero" : "the rest is ignored");
     }
     image->fill(0);
-    for (std::size_t i = 0; i < bytes.size() && i < image->size(); ++i)
-        (*image)[i] = std::uint8_t(bytes[i]);
+    std::copy(bytes.begin(), bytes.end(), image->begin());
     return true;
 }
 
@@ -281,6 +297,11 @@ void WriteAll(int fd, const std::uint8_t* data, std::size_t count) {
     }
 }
 
+void PullLead(RadioWire& wire, bool verbose) {
+    wire.PullLead();
+    if (verbose) std::fprintf(stderr, "kr318-sim: lead pulled\n");
+}
+
 const char* StateName(RadioSimulator::State s) {
     switch (s) {
         case RadioSimulator::State::kIdle:
@@ -304,10 +325,16 @@ int main(int argc, char** argv) {
     if (parsed == 2) return 2;
 
     RadioImage memory = DeliveredMemory();
-    if (!opt.memoryFile.empty() && !LoadMemory(opt.memoryFile, &memory)) {
-        if (!SaveMemory(opt.memoryFile, memory)) {
-            std::fprintf(stderr, "kr318-sim: cannot create %s: %s\n", opt.memoryFile.c_str(),
-                         std::strerror(errno));
+    if (!opt.memoryFile.empty()) {
+        struct stat st {};
+        if (::lstat(opt.memoryFile.c_str(), &st) != 0 && errno == ENOENT) {
+            // A new radio: its memory file is created.
+            if (!SaveMemory(opt.memoryFile, memory)) {
+                std::fprintf(stderr, "kr318-sim: cannot create %s: %s\n", opt.memoryFile.c_str(),
+                             std::strerror(errno));
+                return 1;
+            }
+        } else if (!LoadMemory(opt.memoryFile, &memory)) {
             return 1;
         }
     }
@@ -359,6 +386,7 @@ int main(int argc, char** argv) {
     RadioSimulator radio(memory);
     radio.faults() = opt.faults;
     radio.status = opt.status;
+    radio.ackDelayUs = opt.ackDelayMs * 1000;
     if (opt.clone) {
         radio.StartInCloneMode(opt.cloneBaud);
     } else {
@@ -395,6 +423,10 @@ int main(int argc, char** argv) {
             std::uint8_t buffer[4096];
             const ssize_t n = ::read(master, buffer, sizeof buffer);
             if (n > 0) {
+                if (opt.pullLeadAfter == 0 && !wire.leadPulled() &&
+                    radio.state() == RadioSimulator::State::kWaking) {
+                    PullLead(wire, opt.verbose);  // the speed byte gets nowhere
+                }
                 const bool understood = radio.state() == RadioSimulator::State::kClone ||
                                         radio.state() == RadioSimulator::State::kAlignment;
                 wire.FromPc(buffer, std::size_t(n), now, baud);
@@ -413,6 +445,12 @@ int main(int argc, char** argv) {
         for (const RadioWire::Delivery& d : wire.TakeDue(now, baud)) {
             // A pseudo-terminal carries no BREAK or damaged characters.
             if (d.kind == RadioWire::Delivery::Kind::kByte) WriteAll(master, &d.value, 1);
+        }
+        if (opt.pullLeadAfter > 0 && !wire.leadPulled() && wire.NextDeliveryUs() == INT64_MAX) {
+            // Pulled once the N-th answer has reached the PC.
+            const long answered =
+                radio.blocksRead() + long(radio.blocksWritten().size()) + radio.writesRefused();
+            if (answered >= opt.pullLeadAfter) PullLead(wire, opt.verbose);
         }
         if (radio.state() != lastState) {
             lastState = radio.state();

@@ -57,27 +57,45 @@ QString SingleInstance::NameForProgram(const QString& programBaseName) {
 }
 
 bool SingleInstance::Claim() {
-    QLocalSocket socket;
-    socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
-    socket.connectToServer(name_);
-    if (socket.waitForConnected(500)) {
-        socket.write("raise\n");
-        socket.waitForBytesWritten(500);
-        socket.disconnectFromServer();
+    // Listening decides who is first: of two copies started at the same
+    // moment only one gets the name. The other finds it taken and asks the
+    // holder to come to the front.
+    if (Listen()) return true;
+    if (AskHolderToRaise()) return false;
+    // Taken, but nobody answers: the leftover of a copy that died (possible
+    // with a socket in the file system). Remove it and try once more.
+    QLocalServer::removeServer(name_);
+    if (Listen()) return true;
+    if (AskHolderToRaise()) return false;
+    // The name stays out of reach: run rather than refuse to start at all.
+    return true;
+}
+
+bool SingleInstance::Listen() {
+    auto* server = new QLocalServer(this);
+    server->setSocketOptions(QLocalServer::AbstractNamespaceOption);
+    if (!server->listen(name_)) {
+        delete server;
         return false;
     }
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::AbstractNamespaceOption);
-    if (!server_->listen(name_)) {
-        // Someone else holds the name but does not answer: run anyway.
-        return true;
-    }
+    server_ = server;
     connect(server_, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* peer = server_->nextPendingConnection()) {
             connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
             emit raiseRequested();
         }
     });
+    return true;
+}
+
+bool SingleInstance::AskHolderToRaise() {
+    QLocalSocket socket;
+    socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
+    socket.connectToServer(name_);
+    if (!socket.waitForConnected(500)) return false;
+    socket.write("raise\n");
+    socket.waitForBytesWritten(500);
+    socket.disconnectFromServer();
     return true;
 }
 

@@ -25,9 +25,9 @@ struct CommandLine {
 };
 CommandLine ParseCommandLine(const QStringList& arguments);  // without the program name
 
-// The single-instance rule. The first copy listens on a local socket named
-// after the program (and the user); a later copy asks it to come to the
-// front and ends.
+// The single-instance rule. The copy that gets to listen on a local socket
+// named after the program (and the user) is the first; a copy that finds the
+// name taken asks the holder to come to the front and ends.
 class SingleInstance : public QObject {
     Q_OBJECT
 
@@ -43,6 +43,9 @@ class SingleInstance : public QObject {
     void raiseRequested();
 
   private:
+    bool Listen();
+    bool AskHolderToRaise();
+
     QString name_;
     QLocalServer* server_ = nullptr;
 };

@@ -26,7 +26,7 @@ constexpr int kPortLabelId = 3610;
 constexpr int kSpeedGroupId = 3605;
 constexpr int kSlowId = 3606;
 constexpr int kFastId = 3607;
-constexpr int kDeviceId = 4543;  // the device behind the port (this program's own control)
+constexpr int kDeviceId = 3611;  // the device behind the port (this program's own control)
 
 QString DefaultDevice(int port) {
     return QString::fromStdString("/dev/ttyS" + std::to_string(port - 1));

@@ -223,10 +223,7 @@ void CMainFrame::Trigger(int id) {
     if (a && !a->isEnabled()) return;
     // A copy: the handler may replace itself while it runs.
     const std::function<void()> handler = handlers_.value(id);
-    const int outer = runningCommand_;
-    runningCommand_ = id;
     if (handler) handler();
-    runningCommand_ = outer;
     UpdateCommandStates();
 }
 
@@ -270,40 +267,20 @@ void CMainFrame::RunDialogCommand(const std::function<int()>& dialog, bool reloa
 void CMainFrame::ApplyRefresh(int code) {
     switch (code) {
         case kRefreshAll:
-            // The view stays on its group, except after an Upload: another
-            // radio's channels start on the first group, as after New and
-            // Open.
-            if (channels) {
-                const bool upload =
-                    runningCommand_ == cmd::kUpload || runningCommand_ == cmd::kToolbarUpload;
-                channels->SelectGroup(upload ? 0 : channels->currentGroup);
-            }
+            // The view stays on its group; a completed Upload has chosen the
+            // first group before.
+            if (channels) channels->SelectGroup(channels->currentGroup);
             if (view_) view_->RefreshView();
             SetFiveToneMenus(IsFiveTone(*radioImage));
             break;
         case kRefreshFacts:
             if (view_) view_->ShowRadioFacts();
             break;
-        case kRefreshBand: {
-            currentFileName = kNoFileName;
-            const int band = hardware && hardware->IsUpperBand() ? 1 : 0;
-            if (doc_.LocateDefaultFile(band)) {
-                FileTrailer trailer{};
-                if (ReadDataFile(currentFileName, *radioImage, trailer)) {
-                    LoadPersistentBlocks(*radioImage);
-                    defaultFileLoaded = 1;
-                } else {
-                    defaultFileLoaded = 0;
-                }
-            } else {
-                doc_.WriteDefaultFile(CKP05Doc::DefaultFileName(band));
-                currentFileName = kNoFileName;
-            }
+        case kRefreshBand:
+            doc_.TakeBandDefaultFile(hardware && hardware->IsUpperBand() ? 1 : 0);
             if (channels) channels->SelectGroup(0);
             if (view_) view_->RefreshView();
-            SetTitle(currentFileName);
             break;
-        }
         default:
             break;
     }

@@ -104,7 +104,6 @@ class CMainFrame : public QMainWindow, public DocumentHost {
     QLabel* clockPane_ = nullptr;
     QTimer* clockTimer_ = nullptr;
     std::function<QTime()> now_;
-    int runningCommand_ = 0;  // the command whose handler runs now
     bool fiveToneMenus_ = true;
     bool profileWritten_ = false;
     QString documentTitle_;

@@ -3,6 +3,7 @@
 #include "app/app_profile.h"
 #include "app/configuration_dialog.h"
 #include "app/main_frame.h"
+#include "blocks/channel_table.h"
 #include "blocks/image_ops.h"
 #include "channels/channel_view.h"
 #include "image/radio_image.h"
@@ -10,8 +11,23 @@
 #include "link/serial_port.h"
 #include "link/transfer_dialog.h"
 #include "resources/command_ids.h"
+#include "widgets/flex_grid.h"
 
 namespace kp07 {
+namespace {
+
+// After the transfer dialog (and the job's message boxes) the keyboard goes
+// back to the main window's grid: a window manager need not activate any
+// window when a modal dialog closes.
+void ReturnToGrid(CMainFrame& frame) {
+    frame.raise();
+    frame.activateWindow();
+    QWidget* target = frame.centralWidget();
+    if (auto* view = dynamic_cast<CKP05View*>(target); view && view->grid()) target = view->grid();
+    if (target) target->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+}  // namespace
 
 int RunTransfer(CMainFrame& frame, CTransferDialog& dialog, int mode) {
     RebuildImage(*radioImage);
@@ -28,7 +44,11 @@ int RunTransfer(CMainFrame& frame, CTransferDialog& dialog, int mode) {
     }
     currentPort.reset();
     LoadPersistentBlocks(*radioImage);
+    // Another radio's channels start on the first group, as after New and
+    // Open; otherwise the view stays on the group it shows.
+    if (mode == kTransferUpload && uploadSucceeded && channels) channels->SelectGroup(0);
     frame.ApplyRefresh(kRefreshAll);
+    ReturnToGrid(frame);
     return result;
 }
 

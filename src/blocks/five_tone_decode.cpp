@@ -48,7 +48,9 @@ void FiveToneDecode::Load(const RadioImage& image) {
         entry.callBeepTone = GetDecodeCallBeepTone(options);
         entry.beepMode = GetDecodeBeepMode(options);
         entry.stun = GetDecodeStun(options);
-        entry.autoTx = GetDecodeAutoTx(options);
+        // The group entry has no auto TX: its bit 0 of the second settings
+        // byte belongs to no field.
+        entry.autoTx = e < kFiveToneDecodeCount ? GetDecodeAutoTx(options) : 0;
     }
 }
 
@@ -70,7 +72,7 @@ void FiveToneDecode::Store(RadioImage& image) const {
         SetDecodeCallBeepTone(options, entry.callBeepTone);
         SetDecodeBeepMode(options, entry.beepMode);
         SetDecodeStun(options, entry.stun);
-        SetDecodeAutoTx(options, entry.autoTx);
+        if (e < kFiveToneDecodeCount) SetDecodeAutoTx(options, entry.autoTx);
     }
 }
 

@@ -25,7 +25,7 @@ struct FiveToneDecodeEntry {
     unsigned callBeepTone = 1;    // Disable, A .. G
     unsigned beepMode = 0;        // Single, Repeat
     unsigned stun = 0;            // Disable, Kill, Stun, Revive
-    unsigned autoTx = 0;
+    unsigned autoTx = 0;          // not in the group entry
 };
 
 class FiveToneDecode {

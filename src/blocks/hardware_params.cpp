@@ -40,11 +40,10 @@ void HardwareParams::SetDefaults() {
     alignment.dtmfDeviation = 128;
     alignment.ctcssRatio = 63;
     alignment.dcsRatio = 63;
-    ApplyBandDefaults(true);
-    autoTxOffsetMHz = 0.0;
+    ApplyBandDefaults(true, autoTxOffsetMHz);  // a new document's offset: 0.0 MHz
 }
 
-void HardwareParams::ApplyBandDefaults(bool upper) {
+void HardwareParams::ApplyBandDefaults(bool upper, double& offsetMHz) {
     AlignmentData& a = alignment;
     if (upper) {
         stepCode = 2;
@@ -73,7 +72,7 @@ void HardwareParams::ApplyBandDefaults(bool upper) {
         a.squelchThreshold = {66, 65};
         a.squelchTight = {33, 33};
     }
-    autoTxOffsetMHz = 0.0;
+    offsetMHz = 0.0;
 }
 
 bool HardwareParams::IsUpperBand() const {

@@ -51,8 +51,11 @@ class HardwareParams {
     void Store(RadioImage& image) const;
 
     // The values that come with a band: step code, injection side, frequency
-    // range, limits, SQL release time and the band's tuning bytes.
-    void ApplyBandDefaults(bool upper);
+    // range, limits, SQL release time and the band's tuning bytes. The
+    // automatic transmit offset returns to 0.0 MHz as well; it is the
+    // caller's copy (`offsetMHz`), so that a dialog that is cancelled leaves
+    // the document's offset as it was.
+    void ApplyBandDefaults(bool upper, double& offsetMHz);
 
     bool IsUpperBand() const;
     // Limits a typed channel frequency is clamped into: 10 MHz beyond the

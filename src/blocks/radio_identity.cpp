@@ -5,19 +5,25 @@
 namespace kp07 {
 
 void RadioIdentity::SetDefaults() {
-    firmwareVersion = 300;
+    firmwareVersion = firmwareVersionRead_ = 300;
+    firmwareNibbles_ = 0x0300;
     productionNumber = "0000";
     serialNumber = "1C010001";
 }
 
 void RadioIdentity::Load(const RadioImage& image) {
-    firmwareVersion = GetFirmwareVersion(image);
+    firmwareVersion = firmwareVersionRead_ = GetFirmwareVersion(image);
+    firmwareNibbles_ = GetFirmwareNibbles(image);
     productionNumber = GetProductionNumber(image);
     serialNumber = GetSerialNumber(image);
 }
 
 void RadioIdentity::Store(RadioImage& image) const {
-    SetFirmwareVersion(image, firmwareVersion);
+    if (firmwareVersion == firmwareVersionRead_) {
+        SetFirmwareNibbles(image, firmwareNibbles_);
+    } else {
+        SetFirmwareVersion(image, firmwareVersion);
+    }
     SetProductionNumber(image, productionNumber);
     SetSerialNumber(image, serialNumber);
 }

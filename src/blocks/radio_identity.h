@@ -24,6 +24,14 @@ class RadioIdentity {
     unsigned firmwareVersion = 300;  // version x 100 (4.00 = 400)
     std::string productionNumber = "0000";
     std::string serialNumber = "1C010001";
+
+  private:
+    // The firmware bytes as read. A radio may hold nibbles above 9 there;
+    // they read as a number that does not give the same bytes back, so the
+    // bytes read are written back as they were while the version is the one
+    // read from them.
+    unsigned firmwareNibbles_ = 0x0300;
+    unsigned firmwareVersionRead_ = 300;
 };
 
 // Firmware older than 4.00 is refused by Open and by the radio link.

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <vector>
 
+#include "document/safe_save.h"
 #include "resources/message.h"
 #include "resources/strings.h"
 
@@ -25,8 +26,6 @@ constexpr int kMsgReadFailed = 34;
 constexpr int kMsgOpenForWrite = 35;
 constexpr int kMsgReadOnly = 49;
 
-long writeFaultAfter = -1;
-
 // Reads up to `size` bytes, retrying on interruption; returns the count read.
 std::size_t ReadFully(int fd, std::uint8_t* data, std::size_t size) {
     std::size_t done = 0;
@@ -37,29 +36,6 @@ std::size_t ReadFully(int fd, std::uint8_t* data, std::size_t size) {
         done += std::size_t(n);
     }
     return done;
-}
-
-bool WriteFully(int fd, const std::uint8_t* data, std::size_t size) {
-    std::size_t done = 0;
-    while (done < size) {
-        std::size_t chunk = size - done;
-        if (writeFaultAfter >= 0) {
-            if (long(done) >= writeFaultAfter) return false;
-            chunk = std::min<std::size_t>(chunk, std::size_t(writeFaultAfter) - done);
-        }
-        const ssize_t n = ::write(fd, data + done, chunk);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += std::size_t(n);
-    }
-    return true;
-}
-
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
 }
 
 }  // namespace
@@ -125,46 +101,16 @@ bool ReadDataFile(const std::string& path, RadioImage& image, FileTrailer& trail
 }
 
 bool WriteDataFile(const std::string& path, const RadioImage& image, const FileTrailer& trailer) {
-    if (path.empty()) {
+    SaveTarget target;
+    if (CheckSaveTarget(path, &target) != SaveCheck::kOk) {
         ShowMessage(kMsgOpenForWrite, MsgButtons::kOk, MsgIcon::kStop, path);
         return false;
     }
-    std::string temp = path + ".XXXXXX";
-    std::vector<char> templ(temp.begin(), temp.end());
-    templ.push_back('\0');
-    const int fd = ::mkostemp(templ.data(), O_CLOEXEC);
-    if (fd < 0) {
-        ShowMessage(kMsgOpenForWrite, MsgButtons::kOk, MsgIcon::kStop, path);
-        return false;
-    }
-    temp.assign(templ.data());
-
-    // The new file gets the old one's permissions, or those of a new file.
-    struct stat st {};
-    mode_t mode = 0;
-    if (::stat(path.c_str(), &st) == 0) {
-        mode = st.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-
     std::vector<std::uint8_t> bytes(image.begin(), image.begin() + kImageSize);
     bytes.insert(bytes.end(), trailer.begin(), trailer.end());
-    const bool written =
-        WriteFully(fd, bytes.data(), bytes.size()) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {
-        ::unlink(temp.c_str());
+    if (!SaveFileSafely(target, bytes.data(), bytes.size())) {
         ShowMessage(kMsgWriteFailed, MsgButtons::kOk, MsgIcon::kStop);
         return false;
-    }
-    // Make the rename itself durable.
-    const int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
     }
     imageModified = 0;
     return true;
@@ -179,8 +125,13 @@ bool CheckWritable(const std::string& path) {
     return true;
 }
 
-void InjectDataFileWriteFaultForTest(long bytes) {
-    writeFaultAfter = bytes;
+bool CheckDataFileTarget(const std::string& path) {
+    if (!CheckWritable(path)) return false;
+    if (CheckSaveTarget(path, nullptr) != SaveCheck::kOk) {
+        ShowMessage(kMsgOpenForWrite, MsgButtons::kOk, MsgIcon::kStop, path);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace kp07

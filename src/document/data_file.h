@@ -27,15 +27,18 @@ int FileHasContent(const std::string& path);
 // Reads the image and trailer. The image is replaced only when all 7807
 // bytes arrived; a short trailer is not an error. Shows messages 32 and 34.
 bool ReadDataFile(const std::string& path, RadioImage& image, FileTrailer& trailer);
-// Writes image and trailer to a new file beside `path` and renames it over
-// `path`, so that a failed save leaves the old file as it was. Shows messages
-// 35 and 33; clears imageModified on success.
+// Writes image and trailer to `path` so that a failed save leaves the old
+// file as it was (see document/safe_save.h: links are followed, a file with
+// several names is written in place after a backup copy). Refuses, with
+// message 35, what is not a regular file and a name the file system does not
+// take; shows message 33 when the write fails; clears imageModified on success.
 bool WriteDataFile(const std::string& path, const RadioImage& image, const FileTrailer& trailer);
 // False (after message 49) when the file exists and may not be written.
 bool CheckWritable(const std::string& path);
-
-// Tests only: every WriteDataFile fails after writing `bytes` bytes, until
-// the fault is switched off again with -1.
-void InjectDataFileWriteFaultForTest(long bytes);
+// Whether a data file can be saved at `path` before anything is done that a
+// failed save would lose: false after message 49 for a read-only file, and
+// after message 35 when the path is not a regular file, its name is too long
+// or its folder cannot be written.
+bool CheckDataFileTarget(const std::string& path);
 
 }  // namespace kp07

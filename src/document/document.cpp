@@ -9,6 +9,7 @@
 #include "blocks/radio_identity.h"
 #include "blocks/signaling_type.h"
 #include "document/data_file.h"
+#include "image/accessors.h"
 #include "resources/message.h"
 
 namespace kp07 {
@@ -21,6 +22,7 @@ constexpr int kMsgBadFormat = 37;
 constexpr int kMsgOldFirmware = 5000;
 constexpr int kMsgSaveChanges = 5001;
 constexpr int kMsgPathTooLong = 5002;
+constexpr int kMsgChecksumMismatch = 5003;
 
 std::string executableDirectoryOverride;
 
@@ -92,6 +94,27 @@ bool CKP05Doc::WriteDefaultFile(const std::string& name) {
     return true;
 }
 
+void CKP05Doc::TakeBandDefaultFile(int band) {
+    currentFileName = kNoFileName;
+    std::string name = DefaultFileName(band);
+    if (LocateDefaultFile(band)) {
+        FileTrailer trailer{};
+        if (ReadDataFile(currentFileName, *radioImage, trailer)) {
+            autoTxOffsetMHz = SaneOffset(OffsetFromTrailer(trailer));
+            LoadPersistentBlocks(*radioImage);
+            defaultFileLoaded = 1;
+            SetTitle();
+            return;
+        }
+        // A default file that does not read is put right with a fresh one.
+        defaultFileLoaded = 0;
+        name = currentFileName;
+    }
+    WriteDefaultFile(name);
+    currentFileName = kNoFileName;
+    SetTitle();
+}
+
 void CKP05Doc::BuildImage() {
     CreateImageAndBlocks();
     FillDefaults(*radioImage);
@@ -141,6 +164,13 @@ bool CKP05Doc::OnOpenDocument(const std::string& path) {
     fileIdentity.Load(scratch);
     if (fileIdentity.firmwareVersion < kMinimumFirmwareVersion) {
         ShowMessage(kMsgOldFirmware, MsgButtons::kOk, MsgIcon::kStop);
+        return false;
+    }
+    // Images saved by this program or read from a radio carry the sum of
+    // their bytes; one that does not is likely damaged.
+    if (GetImageChecksum(scratch) != ComputeImageChecksum(scratch) &&
+        ShowMessage(kMsgChecksumMismatch, MsgButtons::kYesNo, MsgIcon::kExclamation) !=
+            MsgResult::kYes) {
         return false;
     }
     ResetToFile(path);

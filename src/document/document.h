@@ -34,7 +34,8 @@ class CKP05Doc {
     bool OnNewDocument();
     // (Re)creates the image and the program-wide blocks for currentFileName.
     void BuildImage();
-    // Opens a chosen data file; refuses firmware older than 4.00.
+    // Opens a chosen data file; refuses firmware older than 4.00, and asks
+    // before it opens a file whose image checksum does not match its bytes.
     bool OnOpenDocument(const std::string& path);
     // The commands of the File menu.
     void OnFileNew();
@@ -50,6 +51,11 @@ class CKP05Doc {
     void ResetToFile(const std::string& path);
     bool LocateDefaultFile(int index);
     bool WriteDefaultFile(const std::string& name);
+    // After a band change: the default file of band index `band` takes the
+    // place of the image, offset included; when it is missing or does not
+    // read, the image is written as a fresh default file instead and the
+    // document has no name.
+    void TakeBandDefaultFile(int band);
 
     static bool IsDefaultFileName(const std::string& path);
     // The default file of a band index: 0 "defaultu.k07", 1 "defaultv.k07".

@@ -75,6 +75,7 @@ ConstRecordRef<DecodeOptionsTag> DecodeOptionsAt(const RadioImage& image, int en
 
 // ---------------------------------------------------------------- RadioIdentity
 KP07_FIELD(FirmwareVersion, layout::kFirmwareVersion)
+KP07_FIELD(FirmwareNibbles, layout::kFirmwareNibbles)
 KP07_FIELD(ProductionNumber, layout::kProductionNumber)
 std::string GetSerialNumber(const RadioImage& im);
 void SetSerialNumber(RadioImage& im, const std::string& serial);

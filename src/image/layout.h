@@ -43,6 +43,8 @@ constexpr Be16 kChecksum{7725};
 
 // ---------------------------------------------------------------- RadioIdentity
 constexpr Bcd4 kFirmwareVersion{0};
+// The same two bytes as they are, nibbles that are no decimal digit included.
+constexpr Be16 kFirmwareNibbles{0};
 constexpr DtmfDigits kProductionNumber{7715, 0, 4};
 // Serial number: character 1 high nibble of 7721, character 2 = 'B' + low
 // nibble of 7721, characters 3-4 byte 7722, 5-6 byte 7724, 7-8 byte 7723.

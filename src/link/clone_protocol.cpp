@@ -87,12 +87,17 @@ bool WaitForWakeUp(TransferOwner& owner, std::uint32_t linkBaud) {
 }  // namespace
 
 int PortOpenFailureMessage(const SerialPort& port, std::string* arg1) {
-    if (port.openError() == EACCES || port.openError() == EPERM) {
+    const int error = port.openError();
+    if (error == EACCES || error == EPERM) {
         *arg1 = port.device();
         return kMsgPortPermission;
     }
-    arg1->clear();
-    return kMsgPortProblem;
+    // A second line says which device and why, in the system's words
+    // ("/dev/ttyUSB0: No such file or directory").
+    const int why = error != 0 ? error : port.setupError() != 0 ? port.setupError() : EIO;
+    *arg1 = port.device().empty() ? std::string() : port.device() + ": ";
+    *arg1 += std::strerror(why);
+    return kMsgPortProblemWhy;
 }
 
 bool ReadRadioImage(TransferOwner& owner, RadioImage& destination, ProgressCounter& progress,

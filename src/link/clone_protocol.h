@@ -33,7 +33,8 @@ constexpr int kPromptDownload = 1;
 
 // The message for a port that would not open: the permission message (with
 // the device as %1) when the account may not open the device, else "Problem
-// with COM port". Returns the string id and sets `arg1`.
+// with COM port" with a second line naming the device and the system's
+// reason. Returns the string id and sets `arg1`.
 int PortOpenFailureMessage(const SerialPort& port, std::string* arg1);
 
 // Starts the link (asking for the power cycle when needed) and reads all 61

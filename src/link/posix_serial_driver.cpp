@@ -60,6 +60,7 @@ bool PosixSerialDriver::Configure(std::uint32_t baud) {
             speed = B19200;
             break;
         default:
+            errno = EINVAL;
             return false;
     }
     termios t{};

@@ -270,6 +270,7 @@ void RadioWire::Schedule(const std::vector<RadioOutput>& out, std::int64_t fromU
 
 void RadioWire::FromPc(const std::uint8_t* data, std::size_t count, std::int64_t nowUs,
                        std::uint32_t pcBaud) {
+    if (pulled_) return;
     std::vector<RadioOutput> out;
     for (std::size_t i = 0; i < count; ++i) {
         const std::int64_t end = Occupy(nowUs, CharacterUs(pcBaud));
@@ -281,13 +282,19 @@ void RadioWire::FromPc(const std::uint8_t* data, std::size_t count, std::int64_t
     }
 }
 
+void RadioWire::PullLead() {
+    pulled_ = true;
+    pending_.clear();  // what was still on its way is lost with the lead
+}
+
 void RadioWire::PowerCycle(std::int64_t nowUs) {
     std::vector<RadioOutput> out;
     radio_.PowerCycle(out);
-    Schedule(out, nowUs);
+    if (!pulled_) Schedule(out, nowUs);
 }
 
 void RadioWire::InjectBreak(std::int64_t nowUs) {
+    if (pulled_) return;
     RadioOutput o;
     o.kind = RadioOutput::Kind::kBreak;
     Schedule({o}, nowUs);

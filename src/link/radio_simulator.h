@@ -131,6 +131,10 @@ class RadioWire {
     void InjectBreak(std::int64_t nowUs);
     // Without the echo the cable is broken on the way back to the PC.
     void SetEcho(bool on) { echo_ = on; }
+    // The lead comes out of the PC: from now on nothing the PC sends comes
+    // back or reaches the radio, and nothing the radio sends arrives.
+    void PullLead();
+    bool leadPulled() const { return pulled_; }
 
     // Everything that has reached the PC by `nowUs`, oldest first. A radio
     // byte sent at another speed than the PC listens at arrives as a framing
@@ -156,6 +160,7 @@ class RadioWire {
     RadioSimulator& radio_;
     bool paced_;
     bool echo_ = true;
+    bool pulled_ = false;
     std::int64_t busyUntilUs_ = 0;
     std::int64_t pcDoneUs_ = 0;
     std::deque<Pending> pending_;  // ordered by time

@@ -1,5 +1,6 @@
 #include "link/serial_port.h"
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -56,14 +57,21 @@ bool SerialPort::OpenPort(std::uint32_t baud) {
 }
 
 int SerialPort::InitializePort() {
-    if (!driver_) return 0;
     device_ = PortDevice(settings_.portNumber);
+    setupError_ = 0;
+    if (!driver_) {
+        openError_ = ENODEV;
+        return 0;
+    }
     openError_ = driver_->Open(device_);
     if (openError_ != 0) return 0;
+    errno = 0;
     if (SetupConnection()) {
         settings_.connected = 1;
         return 1;
     }
+    // The call the line refused left its reason in errno.
+    setupError_ = errno != 0 ? errno : EIO;
     settings_.connected = 0;
     // A line that refused its settings is of no use; close it so that a later
     // OpenPort on this object tries again instead of taking it as open.
@@ -95,19 +103,15 @@ bool SerialPort::WriteBytes(const std::uint8_t* data, std::size_t count) {
 }
 
 bool SerialPort::WriteWithEcho(const std::uint8_t* data, std::size_t count) {
-    LinkClock& clock = linkClock();
-    const std::int64_t deadline = clock.NowMs() + WriteLimitMsFor(count);
     if (!WriteBytes(data, count)) return false;
     if (!driver_->Drain()) return false;
     // Every echo byte is read back, long writes included: an echo byte left
     // in the queue would be taken for the radio's answer (a late echo 06h
-    // for its ACK).
+    // for its ACK). The echo is awaited like any reply, within the read
+    // limit: the bytes have left the line, so a missing echo means a lead
+    // that is not there, and the protocol's own retries decide what then.
     std::vector<std::uint8_t> echo(count);
-    ReadLimits limits;
-    limits.intervalMs = 0;
-    const std::int64_t left = deadline - clock.NowMs();
-    limits.totalMs = left > 0 ? int(left) : 0;
-    return ReadWithin(echo.data(), count, limits) == kReadOk;
+    return ReadBytes(echo.data(), count) == kReadOk;
 }
 
 int SerialPort::CheckLineErrors() {

@@ -51,7 +51,8 @@ class SerialPort {
     // plus 5 s.
     bool WriteBytes(const std::uint8_t* data, std::size_t count);
     // Writes, waits until the bytes have left, and reads back exactly as many
-    // echo bytes within the same time limit. A missing echo fails the write.
+    // echo bytes within the read limit (5 ms per byte plus half a second).
+    // A missing echo fails the write.
     bool WriteWithEcho(const std::uint8_t* data, std::size_t count);
     // One byte within about half a second: kReadOk (possibly with nothing
     // read, see `count`), kReadLineError, or kReadNothing after a BREAK or
@@ -70,6 +71,8 @@ class SerialPort {
     // refused, its errno value (0 when the line set-up failed instead).
     const std::string& device() const { return device_; }
     int openError() const { return openError_; }
+    // The errno value of a line set-up that failed (0 when it did not).
+    int setupError() const { return setupError_; }
 
   private:
     // Fetches and clears the line errors. kReadOk when there were none;
@@ -81,6 +84,7 @@ class SerialPort {
     PortSettings settings_;
     std::string device_;
     int openError_ = 0;
+    int setupError_ = 0;
 };
 
 // How long a read of `count` bytes may take, and a write.

@@ -28,11 +28,23 @@ QString TableText(unsigned id) {
     return QString::fromStdString(FormatMessage(int(id), std::string()));
 }
 
+// The laid-out size and the button's place in it.
+const QRect kDialogRect = Units(0, 0, 221, 109);
+const QRect kButtonRect = Units(78, 79, 60, 15);
+
+// Keys that would press the focused button. A transfer stopped by an
+// accidental Space leaves a radio half written; Cancel is a click (or, in
+// production mode, Escape).
+bool PressesButton(int key) {
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter ||
+           key == Qt::Key_Select;
+}
+
 }  // namespace
 
 CTransferDialog::CTransferDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Access Gauge"));
-    setFixedSize(Units(0, 0, 221, 109).size());
+    setFixedSize(kDialogRect.size());
     status_ = new QLabel(this);
     status_->setObjectName("1190");
     status_->setGeometry(Units(10, 10, 175, 15));
@@ -42,9 +54,10 @@ CTransferDialog::CTransferDialog(QWidget* parent) : QDialog(parent) {
     label_->hide();
     button_ = new QPushButton(QStringLiteral("Cancel"), this);
     button_->setObjectName("1178");
-    button_->setGeometry(Units(78, 79, 60, 15));
+    button_->setGeometry(kButtonRect);
     button_->setAutoDefault(false);
     button_->setDefault(false);
+    button_->installEventFilter(this);
     // Cancel; in a production download it reads "Repeat(F5-8)" and starts
     // the next radio.
     connect(button_, &QPushButton::clicked, this, &CTransferDialog::Cancel);
@@ -74,8 +87,31 @@ int CTransferDialog::RunModal() {
     button_->show();
     button_->setText(QStringLiteral("Cancel"));
     setWindowTitle(QStringLiteral("Access Gauge"));
+    // Wide enough for either power-cycle prompt from the start, so that the
+    // dialog does not change its width when one appears.
+    minimumWidth_ = kDialogRect.width();
+    for (const int id : {kMsgSwitchForUpload, kMsgSwitchForDownload}) {
+        const int needed =
+            2 * status_->x() + status_->fontMetrics().horizontalAdvance(TableText(unsigned(id)));
+        minimumWidth_ = std::max(minimumWidth_, needed);
+    }
+    FitWidth();
     starting_ = true;
     return exec();
+}
+
+void CTransferDialog::FitWidth() {
+    int width = minimumWidth_;
+    for (const QLabel* line : {status_, label_}) {
+        if (line->isHidden() || line->text().isEmpty()) continue;
+        width =
+            std::max(width, 2 * line->x() + line->fontMetrics().horizontalAdvance(line->text()));
+    }
+    if (width != this->width()) setFixedSize(width, kDialogRect.height());
+    status_->resize(width - 2 * status_->x(), status_->height());
+    label_->resize(width - 2 * label_->x(), label_->height());
+    button_->move(kButtonRect.x() + (width - kDialogRect.width()) / 2, kButtonRect.y());
+    if (progress_) progress_->setGeometry(QRect(QPoint(30, 80), QPoint(width - 31, 100)));
 }
 
 void CTransferDialog::showEvent(QShowEvent* event) {
@@ -88,7 +124,6 @@ void CTransferDialog::showEvent(QShowEvent* event) {
 
 void CTransferDialog::Initialise() {
     ++generation_;
-    cancels_.Clear();
     repeatReady_ = false;
     if (mode_ == kTransferDownload && productionMode) {
         QFont font = label_->font();
@@ -100,9 +135,17 @@ void CTransferDialog::Initialise() {
         button_->hide();
         button_->setText(QStringLiteral("Cancel"));
         escapeRequested_ = false;
+        FitWidth();
     }
     if (mode_ < kTransferUpload || mode_ > kTransferDownloadChanges) return;
-    worker_.Join();  // the previous job has posted its last report
+    // A production repeat: the previous job has posted its last report but
+    // may still be showing "Download is completed", which needs this thread.
+    WaitForWorker();
+    if (cancelWhileWaiting_ && escapeRequested_) {
+        EndCancelled();  // Escape or the close box while waiting
+        return;
+    }
+    cancels_.Clear();  // a cancel meant for the previous job
     worker_.Start(mode_, *this);
 }
 
@@ -130,7 +173,9 @@ void CTransferDialog::HandleReport(unsigned generation, unsigned message, unsign
                 progress_->setObjectName("100");
                 progress_->setGeometry(QRect(QPoint(30, 80), QPoint(300, 100)));
                 progress_->setTextVisible(false);
+                progress_->installEventFilter(this);
                 progress_->show();
+                FitWidth();
             }
             progress_->setRange(0, int(value & 0xFFFF));
             progress_->setValue(0);
@@ -140,6 +185,7 @@ void CTransferDialog::HandleReport(unsigned generation, unsigned message, unsign
             break;
         case WM_XFER_STATUS:
             status_->setText(TableText(value));
+            FitWidth();
             break;
         case WM_XFER_CAPTION:
             setWindowTitle(TableText(value));
@@ -155,6 +201,7 @@ void CTransferDialog::HandleReport(unsigned generation, unsigned message, unsign
             label_->show();
             button_->setText(QStringLiteral("Repeat(F5-8)"));
             button_->show();
+            FitWidth();
             repeatReady_ = true;
             break;
         }
@@ -180,24 +227,39 @@ MsgResult CTransferDialog::Ask(int id, MsgButtons buttons, MsgIcon icon, const s
 // ----------------------------------------------------------------- cancel
 
 void CTransferDialog::WaitForWorker() {
+    const bool outermost = !waiting_;
+    if (outermost) {
+        waiting_ = true;
+        cancelWhileWaiting_ = false;
+    }
     // Keep answering reports and the job's questions while it finishes.
     while (worker_.running()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(5);
     }
+    if (outermost) waiting_ = false;
     worker_.Join();
 }
 
 void CTransferDialog::Cancel() {
     cancels_.Post(WM_XFER_CANCEL);
+    if (waiting_) {
+        // The job is ending already; the wait in progress decides what
+        // comes next, by the flags as they are when it ends.
+        cancelWhileWaiting_ = true;
+        return;
+    }
+    WaitForWorker();
     if (productionMode && mode_ == kTransferDownload && !escapeRequested_) {
-        // The next radio: stop this job and start a new one.
-        WaitForWorker();
+        // The next radio: this job is stopped, a new one starts.
         repeatReady_ = false;
         Initialise();
         return;
     }
-    WaitForWorker();
+    EndCancelled();
+}
+
+void CTransferDialog::EndCancelled() {
     ++generation_;  // reports still queued belong to the finished job
     if (productionMode && mode_ == kTransferDownload && quitRequested_) {
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
@@ -210,9 +272,18 @@ void CTransferDialog::reject() {
     // the key and close rules below, never by the base dialog.
 }
 
+bool CTransferDialog::eventFilter(QObject* watched, QEvent* event) {
+    // The controls never see the keys that would press the button.
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
+        PressesButton(static_cast<QKeyEvent*>(event)->key())) {
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void CTransferDialog::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) return;
+    if (PressesButton(key)) return;
     if (key == Qt::Key_Escape) {
         if (productionMode) {
             escapeRequested_ = true;
@@ -222,7 +293,7 @@ void CTransferDialog::keyPressEvent(QKeyEvent* event) {
     }
     if (key >= Qt::Key_F5 && key <= Qt::Key_F8 && productionMode && mode_ == kTransferDownload) {
         QApplication::beep();
-        if (repeatReady_) {
+        if (repeatReady_ && !waiting_) {
             repeatReady_ = false;
             Initialise();
         }

@@ -49,6 +49,7 @@ class CTransferDialog : public QDialog, public TransferOwner {
     static QString FileNamePart(const QString& path);
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -57,8 +58,16 @@ class CTransferDialog : public QDialog, public TransferOwner {
   private:
     void Initialise();
     void Cancel();
+    // Ends the dialog with Cancel (production mode: after a close, the
+    // program with it).
+    void EndCancelled();
     void HandleReport(unsigned generation, unsigned message, unsigned value);
+    // Waits for the job to end while handling events, so that the job's
+    // reports and questions, which need this thread, keep being answered.
+    // A Cancel meanwhile is left to the waiting caller (cancelWhileWaiting_).
     void WaitForWorker();
+    // Widens the dialog to its longest text.
+    void FitWidth();
 
     int mode_ = kTransferUpload;
     TransferWorker worker_;
@@ -66,6 +75,9 @@ class CTransferDialog : public QDialog, public TransferOwner {
     // Reports of a job that the dialog no longer waits for are dropped.
     std::atomic<unsigned> generation_{0};
     bool starting_ = false;
+    bool waiting_ = false;
+    bool cancelWhileWaiting_ = false;
+    int minimumWidth_ = 0;
     bool repeatReady_ = false;
     bool escapeRequested_ = false;
     bool quitRequested_ = false;

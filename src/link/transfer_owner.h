@@ -39,6 +39,8 @@ constexpr int kMsgSwitchForUpload = 122;    // "Switch radio OFF, back ON to sta
 constexpr int kMsgSwitchForDownload = 123;  // "Switch radio OFF, back ON to start downloading"
 constexpr int kMsgFirmwareTooOld = 5000;    // "Update the firmware Ver.4.00 or later."
 constexpr int kMsgPortPermission = 5100;    // the account may not open the device %1
+constexpr int kMsgPortProblemWhy = 5101;    // "Problem with COM port" and a line "%1"
+constexpr int kMsgCheckLeadDevice = 5102;   // "Check that lead is connected to %1" (a device)
 
 class TransferOwner {
   public:

@@ -15,6 +15,8 @@ const StringEntry kEntries[] = {
     {135, "KP07XT for KR-318"},
     // About box: the version label.
     {1006, "KP07XT Ver.%1"},
+    // Configuration dialog: help line of the Device field.
+    {3611, "Select or type the serial device of this COM port (e.g. /dev/ttyUSB0)\n<SELECT>"},
     // Missing help file.
     {5010, "Not Exist Html Help File\n\n   File Path [ %1 ]"},
     // Status-bar texts of the commands.

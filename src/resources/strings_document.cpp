@@ -14,6 +14,7 @@ const StringEntry kEntries[] = {
     {5000, "Update the firmware Ver.4.00 or later."},
     {5001, "Save changes to %1?"},
     {5002, "The path is too long for a data file (at most 238 characters).\r\nFile Name = %1"},
+    {5003, "The file's checksum does not match; it may be damaged. Open it anyway?"},
 };
 }  // namespace
 

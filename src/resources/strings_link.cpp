@@ -20,6 +20,8 @@ const StringEntry kEntries[] = {
     {5100,
      "Problem with COM port\r\nThis account may not open %1.\r\nAdd it to the group "
      "\"dialout\" (sudo usermod -aG dialout $USER), then log in again."},
+    {5101, "Problem with COM port\r\n%1"},
+    {5102, "Check that lead is connected to %1"},
 };
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -11,18 +12,23 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QToolBar>
+#include <atomic>
 
 #include "alignment/factory_password.h"
 #include "alignment/password_dialog.h"
 #include "app/app_instance.h"
 #include "app/app_profile.h"
+#include "app/configuration_dialog.h"
 #include "app/main_frame.h"
 #include "blocks/channel_table.h"
+#include "blocks/hardware_params.h"
 #include "blocks/image_ops.h"
 #include "blocks/signaling_type.h"
 #include "channels/visible_items.h"
+#include "document/data_file.h"
 #include "document/document.h"
 #include "image/accessors.h"
 #include "image/process_state.h"
@@ -30,6 +36,8 @@
 #include "resources/command_ids.h"
 #include "support/message_recorder.h"
 #include "support/test_support.h"
+#include "support/tool_process.h"
+#include "widgets/enter_combo.h"
 
 namespace kp07 {
 namespace {
@@ -139,6 +147,51 @@ TEST_F(AppTest, SecondInstanceRaisesTheFirst) {
     SingleInstance second(name);
     EXPECT_FALSE(second.Claim());
     EXPECT_TRUE(raised.wait(2000));
+}
+
+// Copies started at the same moment: exactly one of them goes on. (Over
+// many rounds, so that the copies meet in every order.)
+TEST_F(AppTest, OfCopiesStartedTogetherExactlyOneRuns) {
+    constexpr int kCopies = 4;
+    for (int round = 0; round < 100; ++round) {
+        const QString name =
+            QString("kp07-race-%1-%2").arg(QCoreApplication::applicationPid()).arg(round);
+        std::atomic<int> ready{0}, claimed{0}, running{0};
+        std::atomic<bool> go{false};
+        auto copy = [&] {
+            SingleInstance instance(name);
+            ++ready;
+            while (!go) {
+            }
+            if (instance.Claim()) ++running;
+            // The first copy stays until every other one has decided.
+            ++claimed;
+            while (claimed < kCopies) QThread::yieldCurrentThread();
+        };
+        std::vector<std::unique_ptr<QThread>> threads;
+        for (int i = 0; i < kCopies; ++i) {
+            threads.emplace_back(QThread::create(copy));
+            threads.back()->start();
+        }
+        while (ready < kCopies) QThread::yieldCurrentThread();
+        go = true;
+        for (auto& t : threads) ASSERT_TRUE(t->wait(10000));
+        EXPECT_EQ(running, 1) << "round " << round;
+    }
+}
+
+TEST_F(AppTest, ConfigurationDeviceFieldHasAHelpLineOfItsOwn) {
+    AppProfile profile(ProfilePath());
+    CConfigurationDialog dialog(profile);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    dialog.portList()->setFocus();
+    QTest::keyClick(dialog.portList(), Qt::Key_Tab);
+    QTRY_VERIFY(dialog.deviceBox()->hasFocus());
+    EXPECT_EQ(dialog.helpText(),
+              "Select or type the serial device of this COM port (e.g. /dev/ttyUSB0)");
+    EXPECT_EQ(dialog.keyHint(), "<SELECT>");
 }
 
 class FrameTest : public AppTest {
@@ -262,6 +315,33 @@ TEST_F(FrameTest, DialogBracketRebuildsReloadsAndRefreshes) {
         true);
     EXPECT_TRUE(ran);
     EXPECT_EQ(channels->groupSizes()[0], 70u);
+}
+
+// A band change takes the band's default file with its offset; one that
+// does not read is written afresh and the document has no name.
+TEST_F(FrameTest, BandChangeTakesTheDefaultFileOfTheBand) {
+    QTemporaryDir programDir;  // not the current folder
+    SetExecutableDirectoryForTest(programDir.path().toStdString());
+    const std::string path = programDir.path().toStdString() + "/defaultv.k07";
+    RadioImage fileImage = *radioImage;
+    SetGroupChannelCount(fileImage, 0, 70);
+    ASSERT_TRUE(WriteDataFile(path, fileImage, TrailerFromOffset(2.5)));
+    ASSERT_TRUE(hardware->IsUpperBand());
+
+    autoTxOffsetMHz = 0.0;
+    frame->ApplyRefresh(kRefreshBand);
+    EXPECT_EQ(currentFileName, path);
+    EXPECT_EQ(autoTxOffsetMHz, 2.5);
+    EXPECT_EQ(defaultFileLoaded, 1);
+    EXPECT_EQ(channels->groupSizes()[0], 70u);
+
+    ASSERT_TRUE(test::WriteFileBytes(path, std::vector<std::uint8_t>(100, 0xEE)));
+    frame->ApplyRefresh(kRefreshBand);
+    EXPECT_EQ(messages.last(), "Problem reading from file\r\nFile Name = " + path);
+    EXPECT_EQ(currentFileName, "<none>");
+    EXPECT_TRUE(frame->windowTitle().startsWith("<none>"));
+    EXPECT_EQ(defaultFileLoaded, 0);
+    EXPECT_EQ(test::ReadFileBytes(path).size(), 7815u);
 }
 
 TEST_F(FrameTest, ClosingAsksBeforeDroppingChanges) {

@@ -106,7 +106,7 @@ const Footprint kFiveToneGeneral = Make({{6697, 6711, 0xFF}, {5, 5, 0x0F}, {7, 7
 const Footprint kSystems =
     Make({{6766, 6769, 0xFF}, {6770, 6770, 0xE0}, {6771, 6771, 0xFF}}, 32, 6);
 const Footprint kDecode = Join(Make({{6958, 6964, 0xFF}, {6965, 6972, 0x3F}}, 8, 15),
-                               Make({{7078, 7078, 0x7F}, {7079, 7079, 0xFF}, {7080, 7087, 0x3F}}));
+                               Make({{7078, 7078, 0x7F}, {7079, 7079, 0xFE}, {7080, 7087, 0x3F}}));
 const Footprint kEncode =
     Make({{7089, 7092, 0xFF}, {7093, 7093, 0xFA}, {7094, 7094, 0xFF}, {7095, 7102, 0x3F}}, 32, 15);
 
@@ -265,7 +265,12 @@ TEST(Blocks, HardwareDefaultsOfBothBands) {
         im, 7678, {51,  66, 56, 38, 51, 66, 56, 38, 4, 0x4C, 0, 80, 0,  160, 160, 0, 160,
                    160, 0,  0,  0,  0,  0,  0,  0,  0, 63,   0, 0,  63, 0,   128, 0, 0}));
 
-    hw.ApplyBandDefaults(false);
+    // A band change resets the caller's copy of the offset, not the document's.
+    autoTxOffsetMHz = 3.25;
+    double dialogOffset = 7.5;
+    hw.ApplyBandDefaults(false, dialogOffset);
+    EXPECT_EQ(dialogOffset, 0.0);
+    EXPECT_EQ(autoTxOffsetMHz, 3.25);
     EXPECT_EQ(hw.stepCode, 1u);
     EXPECT_EQ(hw.injectionSide, 1u);
     EXPECT_EQ(hw.frequencyRange, 1u);

@@ -15,6 +15,7 @@
 #include "blocks/image_ops.h"
 #include "blocks/key_function_params.h"
 #include "blocks/paging_params.h"
+#include "blocks/radio_identity.h"
 #include "blocks/scan_params.h"
 #include "blocks/signaling_type.h"
 #include "blocks/two_tone_general.h"
@@ -127,12 +128,23 @@ TEST_F(ImageOps, RebuildClearsUnownedBytesButKeepsTheIdentityBytes) {
     RadioImage im = NewImage();
     for (int i : {113, 123, 209, 280, 288, 4497, 6696, 7708, 7727, 7770, 7806}) im[i] = 0xA5;
     im[7686] |= 0xF8;  // bits no block owns
+    im[7078] |= 0x80;  // the group decode entry has neither a code nor auto TX
+    im[7079] |= 0x01;
     for (int i = 7717; i <= 7720; ++i) im[i] = std::uint8_t(0x10 + i);
+    im[0] = 0x4A;  // firmware nibbles that are no decimal digits
+    im[1] = 0xBC;
+    LoadPersistentBlocks(im);
     RebuildImage(im);
+    EXPECT_TRUE(BytesAt(im, 0, {0x4A, 0xBC}));  // as read, not as the number 5122
+    identity->firmwareVersion = 401;            // a version set by the program
+    RebuildImage(im);
+    EXPECT_TRUE(BytesAt(im, 0, {0x04, 0x01}));
     for (int i : {113, 123, 209, 280, 288, 4497, 6696, 7708, 7727, 7770, 7806}) {
         EXPECT_EQ(im[i], 0) << i;
     }
     EXPECT_EQ(im[7686] & 0xF8, 0);
+    EXPECT_EQ(im[7078] & 0x80, 0);
+    EXPECT_EQ(im[7079] & 0x01, 0);
     for (int i = 7717; i <= 7720; ++i) EXPECT_EQ(im[i], std::uint8_t(0x10 + i)) << i;
 }
 

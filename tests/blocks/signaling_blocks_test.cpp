@@ -240,8 +240,8 @@ TEST(SignalingBlocks, DecodeTranspondCodesAndTheGroupEntry) {
     decode.Load(junk);
     EXPECT_EQ(decode.entries[0].transpondCode, 0u);
 
-    // The group entry lives in 7078-7087; its number and transpond code have
-    // no place in the image and are not written anywhere.
+    // The group entry lives in 7078-7087; its number, transpond code and
+    // auto TX have no place in the image and are not written anywhere.
     const RadioImage zero = FilledImage(0);
     FiveToneDecode group;
     group.Load(zero);
@@ -250,7 +250,7 @@ TEST(SignalingBlocks, DecodeTranspondCodesAndTheGroupEntry) {
     group.entries[kGroupDecodeEntry] = {"999", "GRP-A", 5, 1, 3, 2, 1, 1, 7, 1, 3, 1};
     RadioImage changed = zero;
     group.Store(changed);
-    EXPECT_TRUE(BytesAt(changed, 7078, {0x79, 0xFF, 16, 27, 25, 40, 10, 36, 36, 36}));
+    EXPECT_TRUE(BytesAt(changed, 7078, {0x79, 0xFE, 16, 27, 25, 40, 10, 36, 36, 36}));
     for (int i = 7078; i <= 7087; ++i) changed[std::size_t(i)] = baseline[std::size_t(i)];
     EXPECT_EQ(changed, baseline);
 }

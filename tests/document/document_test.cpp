@@ -8,6 +8,7 @@
 #include "blocks/image_ops.h"
 #include "document/data_file.h"
 #include "document/document.h"
+#include "document/safe_save.h"
 #include "image/accessors.h"
 #include "support/message_recorder.h"
 #include "support/test_support.h"
@@ -57,7 +58,7 @@ class DocumentTest : public ::testing::Test {
         ASSERT_EQ(::chdir(workDir.c_str()), 0);
     }
     void TearDown() override {
-        InjectDataFileWriteFaultForTest(-1);
+        SetSaveFaultsForTest({});
         SetExecutableDirectoryForTest("");
         [[maybe_unused]] int rc = ::chdir(oldCwd.c_str());
         DestroyImageAndBlocks();
@@ -131,6 +132,33 @@ TEST_F(DocumentTest, OpenRefusesFilesOfTheWrongSizeOrOldFirmware) {
     EXPECT_GE(host.refreshes, 1);
 }
 
+// A file whose image does not add up to its checksum is opened only when
+// the user says so; No keeps the document that was open.
+TEST_F(DocumentTest, AFileWithAWrongChecksumOpensOnlyWhenTheUserSaysSo) {
+    doc.OnNewDocument();
+    const std::string good = workDir + "/good.K07", damaged = workDir + "/damaged.K07";
+    Bytes bytes = DataFile(400);
+    test::WriteFileBytes(good, bytes);
+    bytes[3000] ^= 0x10;
+    test::WriteFileBytes(damaged, bytes);
+
+    EXPECT_TRUE(doc.OpenFile(good));
+    EXPECT_EQ(messages.count(), 0u);
+    const RadioImage before = *radioImage;
+    messages.Answer(MsgResult::kNo);
+    EXPECT_FALSE(doc.OpenFile(damaged));
+    EXPECT_EQ(messages.last(),
+              "The file's checksum does not match; it may be damaged. Open it anyway?");
+    EXPECT_EQ(messages.shown().back().buttons, MsgButtons::kYesNo);
+    EXPECT_EQ(currentFileName, good);
+    EXPECT_EQ(*radioImage, before);
+
+    messages.Answer(MsgResult::kYes);
+    EXPECT_TRUE(doc.OpenFile(damaged));
+    EXPECT_EQ(currentFileName, damaged);
+    EXPECT_EQ((*radioImage)[3000], bytes[3000]);
+}
+
 TEST_F(DocumentTest, AnOldDefaultFileIsStillLoadedAtStart) {
     test::WriteFileBytes(exeDir + "/defaultu.k07", DataFile(300));
     doc.OnNewDocument();
@@ -165,12 +193,12 @@ TEST_F(DocumentTest, SavingKeepsTheOldFileWhenTheWriteFails) {
     SetGroupChannelCount(*radioImage, 0, 5);
     channels->Load(*radioImage);
     imageModified = 1;
-    InjectDataFileWriteFaultForTest(1000);
+    SetSaveFaultsForTest({1000});
     EXPECT_FALSE(doc.OnFileSave());
     EXPECT_EQ(messages.last(), "Problem writing to file");
     EXPECT_EQ(test::ReadFileBytes(host.savePath), first);
     EXPECT_EQ(imageModified, 1);
-    InjectDataFileWriteFaultForTest(-1);
+    SetSaveFaultsForTest({});
     EXPECT_TRUE(doc.OnFileSave());
     EXPECT_EQ(imageModified, 0);
     EXPECT_EQ(test::ReadFileBytes(host.savePath)[281], 5);
@@ -230,6 +258,7 @@ TEST_F(DocumentTest, RandomFilesOpenSafely) {
         Bytes bytes(im.begin(), im.begin() + kImageSize);
         for (int i = 0; i < 8; ++i) bytes.push_back(std::uint8_t(rng()));
         test::WriteFileBytes(workDir + "/random.K07", bytes);
+        messages.Answer(MsgResult::kYes);  // its checksum does not match: open anyway
         ASSERT_TRUE(doc.OpenFile(workDir + "/random.K07"));
         EXPECT_LE(channels->allocated(), 168);
         RebuildImage(*radioImage);

@@ -4,23 +4,29 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "app/app_profile.h"
+#include "app/channel_view_commands.h"
 #include "app/main_frame.h"
 #include "app/radio_commands.h"
 #include "blocks/channel_table.h"
 #include "blocks/image_ops.h"
 #include "blocks/radio_identity.h"
+#include "channels/channel_view.h"
 #include "document/document.h"
 #include "image/accessors.h"
 #include "link/link_state.h"
 #include "link/serial_port.h"
 #include "resources/command_ids.h"
+#include "support/gui/gui_helpers.h"
 #include "support/message_recorder.h"
 #include "support/test_support.h"
 #include "support/tool_process.h"
+#include "widgets/flex_grid.h"
 
 namespace kp07 {
 namespace {
@@ -56,10 +62,19 @@ TEST(DesktopWithSimulatedRadio, UploadEditDownload) {
         CMainFrame frame(doc, profile);
         doc.SetHost(&frame);
         doc.OnNewDocument();
-        InstallRadioCommands(frame, profile, nullptr);
+        CKP05View* view = InstallChannelView(frame, profile);
+        InstallRadioCommands(frame, profile, view);
+        ASSERT_TRUE(test::ShowActive(&frame));
 
+        // Another radio's channels start on the CB group; a Download keeps
+        // the group shown.
+        view->groupSelector()->setCurrentIndex(2);
         frame.Trigger(cmd::kUpload);
         EXPECT_EQ(messages.last(), "Upload is completed");
+        EXPECT_EQ(channels->currentGroup, 0);
+        // The keyboard is back in the main window's grid.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &frame; }));
+        EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(view->grid()));
         EXPECT_EQ(GetGroupTag(*radioImage, 2), "FLEET   ");
         EXPECT_EQ(identity->serialNumber, "3D123456");
         EXPECT_EQ(currentFileName, "<none>");
@@ -70,8 +85,10 @@ TEST(DesktopWithSimulatedRadio, UploadEditDownload) {
         channels->records[1].inUse = 1;
         imageModified = 1;
         messages.Clear();
+        view->groupSelector()->setCurrentIndex(2);
         frame.Trigger(cmd::kDownload);
         EXPECT_EQ(messages.last(), "Download is completed");
+        EXPECT_EQ(channels->currentGroup, 2);
         RebuildImage(*radioImage);
         const RadioImage document = *radioImage;
 

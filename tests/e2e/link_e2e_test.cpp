@@ -3,9 +3,11 @@
 // fault injection and the command-line tool.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <random>
 
 #include "blocks/image_ops.h"
@@ -256,6 +258,91 @@ TEST_F(LinkEndToEndTest, CommandLineCancelAndRefusals) {
     EXPECT_EQ(noPort.status, 1);
     EXPECT_NE(noPort.errors.find("Problem with COM port"), std::string::npos);
     EXPECT_EQ(StopRadio(), radio);
+}
+
+TEST_F(LinkEndToEndTest, CommandLineReportsWhatHappened) {
+    const RadioImage radio = RadioAsDelivered();
+    const std::string file = dir.File("radio.K07");
+    std::vector<std::uint8_t> bytes(radio.begin(), radio.begin() + 7807);
+    bytes.insert(bytes.end(), 8, 0x00);
+    ASSERT_TRUE(WriteFileBytes(file, bytes));
+
+    {  // Ctrl+C while the radio stores the last block: the download completed.
+        StartRadio(radio, {"--clone", "19200", "--no-pacing", "--ack-delay", "1000"});
+        struct stat before {};
+        ASSERT_EQ(::stat(memoryFile.c_str(), &before), 0);
+        // The simulator saves its memory (a new file) as soon as it has
+        // stored a block, a second before it acknowledges it.
+        const auto blockStored = [&](const std::string&) {
+            struct stat now {};
+            return ::stat(memoryFile.c_str(), &now) == 0 && now.st_ino != before.st_ino;
+        };
+        const ToolResult late = RunTool(
+            "kp07", {"download", "--device", sim.device(), "--speed", "19200", file}, blockStored);
+        EXPECT_EQ(late.status, 0) << late.errors;
+        EXPECT_NE(late.errors.find("Download is completed"), std::string::npos);
+        EXPECT_EQ(late.errors.find("cancelled"), std::string::npos);
+        EXPECT_EQ(StopRadio(), radio);
+    }
+    {  // The lead comes out right after the wake-up byte: the device is named.
+        StartRadio(radio, {"--idle", "--power-cycle", "300", "--pull-lead", "0"});
+        const ToolResult lead =
+            RunKp07({"upload", "--device", sim.device(), "--out", dir.File("lead.K07")});
+        EXPECT_EQ(lead.status, 1) << lead.errors;
+        EXPECT_NE(lead.errors.find("kp07: Check that lead is connected to " + sim.device() + "\n"),
+                  std::string::npos)
+            << lead.errors;
+        StopRadio();
+    }
+    {  // A radio that never answers, for a script: --timeout ends the wait.
+        StartRadio(radio, {"--idle"});
+        const ToolResult frozen = RunKp07(
+            {"upload", "--device", sim.device(), "--timeout", "2", "--out", dir.File("t.K07")});
+        EXPECT_EQ(frozen.status, 1) << frozen.errors;
+        EXPECT_NE(frozen.errors.find("did not complete within 2 s"), std::string::npos);
+        EXPECT_NE(::access(dir.File("t.K07").c_str(), F_OK), 0);
+        EXPECT_EQ(RunKp07({"upload", "--device", "x", "--timeout", "0", "--out", "f.K07"}).status,
+                  2);
+        StopRadio();
+    }
+}
+
+TEST_F(LinkEndToEndTest, PulledLeadEndsACommandLineUploadInSeconds) {
+    // The lead comes out ten blocks into an upload at 19200: no echo and no
+    // reply. The 21 failed requests take about 11 s; the time limit only
+    // keeps a regression from stalling the run.
+    const RadioImage radio = RadioAsDelivered();
+    StartRadio(radio, {"--clone", "19200", "--pull-lead", "10"});
+    const std::string file = dir.File("pulled.K07");
+    const std::int64_t start = linkClock().NowMs();
+    const ToolResult pulled = RunKp07(
+        {"upload", "--device", sim.device(), "--speed", "19200", "--timeout", "60", "--out", file});
+    std::printf("upload with the lead pulled ended after %lld ms\n",
+                static_cast<long long>(linkClock().NowMs() - start));
+    EXPECT_EQ(pulled.status, 1) << pulled.errors;
+    EXPECT_NE(pulled.errors.find("Upload Error!"), std::string::npos) << pulled.errors;
+    EXPECT_NE(::access(file.c_str(), F_OK), 0);
+    StopRadio();
+}
+
+// The tools take only regular files, and no more of them than they use: a
+// folder, a FIFO or an endless device is refused at once.
+TEST(ToolFilesTest, OnlyRegularFilesAreRead) {
+    ASSERT_FALSE(ToolsDir().empty()) << "KP07_TOOLS_DIR is not set";
+    TempDir dir;
+    const std::string fifo = dir.File("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {dir.path(), fifo, std::string("/dev/zero")}) {
+        SCOPED_TRACE(path);
+        const ToolResult dump = RunTool("image-dump", {path}, {}, 10000);
+        EXPECT_EQ(dump.status, 1) << dump.errors;
+        EXPECT_NE(dump.errors.find("image-dump: cannot read " + path + ": "), std::string::npos);
+        const ToolResult sim = RunTool("kr318-sim", {"--memory", path}, {}, 10000);
+        EXPECT_EQ(sim.status, 1) << sim.errors;
+        EXPECT_NE(sim.errors.find("kr318-sim: cannot use " + path + " as the memory: "),
+                  std::string::npos);
+        EXPECT_TRUE(sim.output.empty());  // no terminal was offered
+    }
 }
 
 }  // namespace

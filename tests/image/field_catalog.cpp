@@ -118,6 +118,7 @@ std::vector<FieldCase> Build() {
     return {
         // RadioIdentity
         MADE(FirmwareVersion, RandIn(r, 0, 9999), Span(0, 1)),
+        WHOLE(FirmwareNibbles, 16, Span(0, 1)),
         MADE(ProductionNumber, RandString(r, kDtmfChars, 4, 4), Span(7715, 7716)),
         MADE(SerialNumber,
              RandString(r, kDtmfChars, 1, 1) + char('B' + RandIn(r, 0, 15)) +

@@ -9,9 +9,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include "app/app_profile.h"
 #include "app/configuration_dialog.h"
@@ -87,7 +92,7 @@ TEST_F(TransferDialogTest, UploadRunsBehindTheDialogAndClosesItself) {
     EXPECT_FALSE(dialog.closeAllowed());
 }
 
-TEST_F(TransferDialogTest, EscapeEnterAndCloseDoNotStopATransferButCancelDoes) {
+TEST_F(TransferDialogTest, KeysAndCloseDoNotStopATransferButCancelDoes) {
     SimulatedCable cable(radioMemory);
     cable.radio().StartIdle();  // waits for a power cycle that never comes
     CTransferDialog dialog;
@@ -97,9 +102,16 @@ TEST_F(TransferDialogTest, EscapeEnterAndCloseDoNotStopATransferButCancelDoes) {
     When([&] { return !dialog.statusLine()->text().isEmpty(); },
          [&] {
              status = dialog.statusLine()->text();
-             QTest::keyClick(&dialog, Qt::Key_Escape);
-             QTest::keyClick(&dialog, Qt::Key_Return);
-             QTest::keyClick(&dialog, Qt::Key_Space);
+             // Space, Enter and Return on the focused Cancel button and on
+             // the dialog do nothing, nor does Escape outside production.
+             dialog.button()->setFocus();
+             for (QWidget* target :
+                  {static_cast<QWidget*>(dialog.button()), static_cast<QWidget*>(&dialog)}) {
+                 for (const Qt::Key key :
+                      {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+                     QTest::keyClick(target, key);
+                 }
+             }
              dialog.close();
              stillOpen = dialog.isVisible();
              QTest::mouseClick(dialog.button(), Qt::LeftButton);
@@ -116,7 +128,7 @@ TEST_F(TransferDialogTest, AFailingJobShowsItsMessageAndClosesWithOk) {
     cable.SetOpenError(ENOENT);
     CTransferDialog dialog;
     EXPECT_EQ(Run(dialog, kTransferDownload), QDialog::Accepted);
-    EXPECT_EQ(messages.last(), "Problem with COM port");
+    EXPECT_EQ(messages.last(), "Problem with COM port\r\n/dev/ttyS0: No such file or directory");
 }
 
 TEST_F(TransferDialogTest, ProductionDownloadRepeatsForTheNextRadio) {
@@ -151,9 +163,22 @@ TEST_F(TransferDialogTest, ProductionDownloadRepeatsForTheNextRadio) {
     EXPECT_EQ(CTransferDialog::FileNamePart("b:c.K07"), "c.K07");
 }
 
-TEST_F(TransferDialogTest, ProductionDownloadShowsTheFileAndEndsOnEscape) {
+// Whether a text shows whole: the label is as wide as the text and lies
+// inside the dialog.
+::testing::AssertionResult Fits(const QLabel* label, const QWidget* dialog) {
+    const int needed = label->fontMetrics().horizontalAdvance(label->text());
+    if (label->width() < needed || label->geometry().right() >= dialog->width()) {
+        return ::testing::AssertionFailure()
+               << label->text().toStdString() << ": " << needed << " px of text in a label "
+               << label->width() << " px wide from x=" << label->x() << ", dialog "
+               << dialog->width() << " px";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(TransferDialogTest, ProductionDownloadShowsTheFileWholeAndEndsOnEscape) {
     productionMode = true;
-    currentFileName = "/data/fleet/radio.K07";
+    currentFileName = "/data/fleet/radio of the northern depot, second batch.K07";
     SimulatedCable cable(*radioImage);
     cable.radio().StartIdle();  // the next radio is not switched on yet
     CTransferDialog dialog;
@@ -163,11 +188,62 @@ TEST_F(TransferDialogTest, ProductionDownloadShowsTheFileAndEndsOnEscape) {
          [&] {
              fileLine = dialog.fileLabel()->text();
              buttonShown = dialog.button()->isVisible();
+             // The dialog is as wide as its longest text.
+             EXPECT_EQ(dialog.statusLine()->text(),
+                       "Switch radio OFF, back ON to start downloading");
+             EXPECT_TRUE(Fits(dialog.statusLine(), &dialog));
+             EXPECT_TRUE(Fits(dialog.fileLabel(), &dialog));
              QTest::keyClick(&dialog, Qt::Key_Escape);
          });
     EXPECT_EQ(Run(dialog, kTransferDownload), QDialog::Rejected);
-    EXPECT_EQ(fileLine, "Load File Name : radio.K07");
+    EXPECT_EQ(fileLine, "Load File Name : radio of the northern depot, second batch.K07");
     EXPECT_FALSE(buttonShown);
+}
+
+// The job shows "Download is completed" a moment after it reported that a
+// repeat may start; F5 pressed in between must not wait for the job while
+// the job waits for the message to be shown.
+class SlowToAskDialog : public CTransferDialog {
+  public:
+    MsgResult Ask(int id, MsgButtons buttons, MsgIcon icon, const std::string& arg1) override {
+        if (id == kMsgDownloadCompleted)
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        return CTransferDialog::Ask(id, buttons, icon, arg1);
+    }
+};
+
+TEST_F(TransferDialogTest, ProductionRepeatWaitsForThePreviousJobWithoutHanging) {
+    productionMode = true;
+    SimulatedCable cable(*radioImage);
+    cable.radio().StartInCloneMode(9600);
+    // A hang fails the test instead of stalling the run.
+    std::atomic<bool> finished{false};
+    std::thread watchdog([&] {
+        for (int i = 0; i < 600 && !finished; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        if (!finished) {
+            std::fprintf(stderr, "the production repeat hangs\n");
+            std::_Exit(1);
+        }
+    });
+    SlowToAskDialog dialog;
+    int ready = 0;
+    std::function<void()> next = [&] {
+        if (++ready == 2) {
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            return;
+        }
+        QTest::keyClick(&dialog, Qt::Key_F5);
+        When([&] { return dialog.repeatReady(); }, next);
+    };
+    When([&] { return dialog.repeatReady(); }, next);
+    EXPECT_EQ(Run(dialog, kTransferDownload), QDialog::Rejected);
+    finished = true;
+    watchdog.join();
+    EXPECT_EQ(ready, 2);
+    ASSERT_EQ(messages.count(), 2u);  // each radio's completion was shown
+    EXPECT_EQ(messages.last(), "Download is completed");
 }
 
 TEST_F(TransferDialogTest, ConfigurationKeepsAChoiceThatDoesNotOpen) {
@@ -198,7 +274,9 @@ TEST_F(TransferDialogTest, ConfigurationKeepsAChoiceThatDoesNotOpen) {
     dialog.okButton()->setFocus();
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
     EXPECT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last(), "Problem with COM port");
+    EXPECT_EQ(messages.last(), "Problem with COM port\r\n" +
+                                   (dir.path() + "/no-such-device").toStdString() +
+                                   ": No such file or directory");
     EXPECT_EQ(comPort, 5);
     EXPECT_EQ(comSpeed, 1);
     EXPECT_EQ(PortDevice(5), (dir.path() + "/no-such-device").toStdString());

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdio>
 
 #include "image/accessors.h"
 #include "image/process_state.h"
@@ -197,6 +198,39 @@ TEST_F(UploadTest, CancelDuringThePromptEndsWithinHalfASecond) {
     EXPECT_EQ(messages.count(), 0u);  // a cancel shows nothing
 }
 
+TEST_F(UploadTest, PulledLeadIsReportedWithinSecondsAndCancelStillActsAtOnce) {
+    // The lead comes out of the PC about ten blocks into a 19200-baud upload:
+    // no echo, no reply. Each request fails when its first echo byte does
+    // not come back within the read limit; the 21st failure ends the upload.
+    const RadioImage memory = RadioMemory(rng);
+    comSpeed = 1;
+    constexpr std::int64_t kPullMs = 1000;
+    for (const std::int64_t cancelAtMs : {std::int64_t(-1), std::int64_t(4321)}) {
+        SCOPED_TRACE(cancelAtMs);
+        messages.Clear();
+        RecordingOwner o;
+        SimulatedCable& c = Cable(memory, 19200);
+        c.At(kPullMs, [&](std::int64_t) { c.wire().PullLead(); });
+        o.cancelWhen = [&] { return cancelAtMs >= 0 && c.NowMs() >= cancelAtMs; };
+        *radioImage = FilledImage(0x3C);
+        EXPECT_FALSE(UploadJob(o));
+        EXPECT_EQ(*radioImage, FilledImage(0x3C));
+        ASSERT_EQ(o.reports.back().message, WM_XFER_DONE);
+        const std::int64_t endMs = o.reports.back().atMs;
+        if (cancelAtMs < 0) {
+            EXPECT_EQ(messages.last(), "Upload Error!");
+            // 21 failed requests of about half a second each.
+            EXPECT_GE(endMs - kPullMs, 21 * 500);
+            EXPECT_LT(endMs - kPullMs, 20000);
+            std::printf("pulled lead to \"Upload Error!\": %lld ms (virtual time)\n",
+                        static_cast<long long>(endMs - kPullMs));
+        } else {
+            EXPECT_EQ(messages.count(), 0u);
+            EXPECT_LE(endMs - cancelAtMs, 600);
+        }
+    }
+}
+
 TEST_F(UploadTest, SpeedReplyWithoutEchoNamesThePortOfTheLead) {
     comPort = 12;
     const RadioImage memory = RadioMemory(rng);
@@ -224,14 +258,32 @@ TEST_F(UploadTest, BreakWhileAnsweringTheWakeUpWaitsForTheRadioAgain) {
     EXPECT_EQ(messages.last(), "Upload is completed");
 }
 
-TEST_F(UploadTest, PortThatWillNotOpenIsReported) {
+TEST_F(UploadTest, PortThatWillNotOpenIsReportedWithDeviceAndReason) {
     const RadioImage memory = RadioMemory(rng);
     SimulatedCable& c = Cable(memory, 9600);
-    c.SetOpenError(ENOENT);
-    EXPECT_FALSE(UploadJob(owner));
-    EXPECT_EQ(messages.last(), "Problem with COM port");
-    EXPECT_EQ(messages.shown()[0].icon, MsgIcon::kStop);
-    EXPECT_EQ(owner.reports.back().message, WM_XFER_DONE);
+    // The second line names the device and the system's reason.
+    struct Case {
+        int openError;  // 0: the open works but the line refuses its settings
+        const char* text;
+    };
+    const Case cases[] = {
+        {ENOENT, "Problem with COM port\r\n/dev/ttyS0: No such file or directory"},
+        {EBUSY, "Problem with COM port\r\n/dev/ttyS0: Device or resource busy"},
+        {0, "Problem with COM port\r\n/dev/ttyS0: Input/output error"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.text);
+        messages.Clear();
+        RecordingOwner o;
+        c.SetOpenError(k.openError);
+        c.SetConfigureFails(k.openError == 0);
+        EXPECT_FALSE(UploadJob(o));
+        ASSERT_EQ(messages.count(), 1u);
+        EXPECT_EQ(messages.last(), k.text);
+        EXPECT_EQ(messages.shown()[0].icon, MsgIcon::kStop);
+        EXPECT_EQ(o.reports.back().message, WM_XFER_DONE);
+    }
+    c.SetConfigureFails(false);
 
     // Refused for lack of rights: the message names the device and the group.
     messages.Clear();

@@ -101,8 +101,20 @@ SimProcess::~SimProcess() {
 }
 
 ToolResult RunKp07(const std::vector<std::string>& args, const std::string& interruptWhen) {
+    std::function<bool(const std::string&)> when;
+    if (!interruptWhen.empty()) {
+        when = [interruptWhen](const std::string& errors) {
+            return errors.find(interruptWhen) != std::string::npos;
+        };
+    }
+    return RunTool("kp07", args, when);
+}
+
+ToolResult RunTool(const std::string& name, const std::vector<std::string>& args,
+                   const std::function<bool(const std::string& errors)>& interruptWhen,
+                   int killAfterMs) {
     ToolResult result;
-    const std::string program = ToolsDir() + "/kp07";
+    const std::string program = ToolsDir() + "/" + name;
     int err[2], out[2];
     if (pipe2(err, O_CLOEXEC) != 0) return result;
     if (pipe2(out, O_CLOEXEC) != 0) return result;
@@ -117,14 +129,19 @@ ToolResult RunKp07(const std::vector<std::string>& args, const std::string& inte
     close(err[1]);
     close(out[1]);
     bool interrupted = false;
+    bool killed = false;
+    const auto killAt = std::chrono::steady_clock::now() + std::chrono::milliseconds(killAfterMs);
     bool errOpen = true, outOpen = true;
     while (errOpen || outOpen) {
         if (errOpen) errOpen = ReadSome(err[0], &result.errors, 50);
-        if (outOpen) outOpen = ReadSome(out[0], &result.output, 0);
-        if (!interrupted && !interruptWhen.empty() &&
-            result.errors.find(interruptWhen) != std::string::npos) {
+        if (outOpen) outOpen = ReadSome(out[0], &result.output, errOpen ? 0 : 50);
+        if (!interrupted && interruptWhen && interruptWhen(result.errors)) {
             kill(pid, SIGINT);
             interrupted = true;
+        }
+        if (!killed && std::chrono::steady_clock::now() > killAt) {
+            kill(pid, SIGKILL);  // a tool that hangs fails its test instead of stalling it
+            killed = true;
         }
     }
     close(err[0]);

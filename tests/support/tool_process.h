@@ -3,6 +3,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,13 @@ struct ToolResult {
 // Runs kp07 with `args`. With `interruptWhen` set, sends SIGINT once that
 // text has appeared on its standard error.
 ToolResult RunKp07(const std::vector<std::string>& args, const std::string& interruptWhen = {});
+// Runs the tool `name` with `args`. Sends SIGINT once `interruptWhen` (when
+// given) answers true, asked with the standard error so far every 50 ms or
+// so; kills a tool still running after `killAfterMs` (its status is then
+// 128 + SIGKILL).
+ToolResult RunTool(const std::string& name, const std::vector<std::string>& args,
+                   const std::function<bool(const std::string& errors)>& interruptWhen = {},
+                   int killAfterMs = 120000);
 
 bool WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
