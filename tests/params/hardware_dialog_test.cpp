@@ -54,7 +54,8 @@ class HardwareDialogTest : public ::testing::Test {
     }
     // The document holds a lower-band unit.
     static void MakeLowerBand() {
-        hardware->ApplyBandDefaults(false);
+        double offset = 0.0;
+        hardware->ApplyBandDefaults(false, offset);
         RebuildImage(*radioImage);
         LoadPersistentBlocks(*radioImage);
     }
@@ -131,8 +132,10 @@ TEST_F(HardwareDialogTest, BandChangeAsksFirstAndStartsTheUnitAfresh) {
     EXPECT_EQ(currentFileName, "<none>");
     EXPECT_EQ(imageModified, 1);
 
+    autoTxOffsetMHz = 2.5;  // the band's offset is 0.0: OK takes the dialog's copy
     PressOk(dialog.okButton());
     EXPECT_EQ(dialog.RefreshCode(), 4);
+    EXPECT_EQ(autoTxOffsetMHz, 0.0);
     ChannelTable reread(*hardware);
     reread.Load(*radioImage);
     for (int slot = 0; slot < kChannelSlots; ++slot) {
@@ -156,6 +159,7 @@ TEST_F(HardwareDialogTest, CancelAfterABandChangePutsTheDocumentBack) {
     }
     const RadioImage opened = *radioImage;
     const double cb1 = channels->records[0].rxMHz;
+    autoTxOffsetMHz = 2.5;
     D dialog(doc, *radioImage);
     ASSERT_TRUE(test::ShowActive(&dialog));
     messages.Answer(MsgResult::kYes);
@@ -172,6 +176,7 @@ TEST_F(HardwareDialogTest, CancelAfterABandChangePutsTheDocumentBack) {
     EXPECT_FALSE(hardware->IsUpperBand());
     EXPECT_EQ(hardware->referenceMHz, 16.8);
     EXPECT_EQ(channels->records[0].rxMHz, cb1);
+    EXPECT_EQ(autoTxOffsetMHz, 2.5);  // the band reset only the dialog's copy
     EXPECT_EQ(imageModified, 1);
 }
 

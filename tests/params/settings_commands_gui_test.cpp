@@ -6,15 +6,20 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "app/app_instance.h"
 #include "app/main_frame.h"
+#include "blocks/channel_table.h"
+#include "blocks/hardware_params.h"
 #include "blocks/image_ops.h"
 #include "blocks/signaling_type.h"
 #include "document/document.h"
+#include "image/accessors.h"
+#include "image/frequency_codec.h"
 #include "image/process_state.h"
 #include "params/hardware_dialog.h"
 #include "params/settings_dialog_keys.h"
@@ -116,6 +121,31 @@ TEST_F(SettingsCommandsTest, EachCommandOpensItsDialogInEveryMode) {
     EXPECT_EQ(signalingType->type, kTwoTone);
     EXPECT_TRUE(frame->Action(cmd::kTwoToneParameters)->isEnabled());
     EXPECT_FALSE(frame->Action(cmd::kFiveToneGeneral)->isEnabled());
+}
+
+// The default file the program wrote at its first start holds an upper-band
+// unit; a change to the lower band must neither take it nor overwrite it.
+TEST_F(SettingsCommandsTest, ABandChangeKeepsItsBandWhateverTheDefaultFilesHold) {
+    const QString upperFile = dir.filePath("defaultu.k07");
+    ASSERT_TRUE(QFile::exists(upperFile));
+    const QByteArray upperBytes = [&] {
+        QFile f(upperFile);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    factoryMode = true;
+    messages.Answer(MsgResult::kYes);
+    Run(cmd::kHardware, [](QWidget* dialog) {
+        auto* d = static_cast<CHardwareDlg*>(dialog);
+        test::Choose(d->list(CHardwareDlg::kBandId), "VHF");
+        test::PressOk(d->okButton());
+    });
+    EXPECT_FALSE(hardware->IsUpperBand());
+    EXPECT_FALSE(IsUpperBandStepCode(GetStepCode(*radioImage)));
+    EXPECT_EQ(channels->records[0].rxMHz, 150.0);
+    EXPECT_EQ(currentFileName, "<none>");
+    QFile f(upperFile);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), upperBytes);
 }
 
 }  // namespace

@@ -76,7 +76,8 @@ TEST(SettingsRules, RangeAndStepItemsFollowTheBand) {
     SelectFrequencyRange(hw, 0);
     EXPECT_EQ(FrequencyRangeTexts(true)[std::size_t(FrequencyRangeItem(hw))], "350-390 MHz");
 
-    hw.ApplyBandDefaults(false);
+    double offset = 0.0;
+    hw.ApplyBandDefaults(false, offset);
     SelectChannelStep(hw, 0);
     EXPECT_EQ(hw.stepCode, 0u);
     // A lower-band unit loaded with an upper-band range shows its default.
@@ -210,7 +211,8 @@ class BandChange : public SettingsImage {
         RadioImage im = *radioImage;
         HardwareParams hw;
         hw.SetDefaults();
-        hw.ApplyBandDefaults(upper);
+        double offset = 0.0;
+        hw.ApplyBandDefaults(upper, offset);
         hw.referenceMHz = referenceMHz;
         hw.Store(im);
         ASSERT_TRUE(WriteDataFile(folder.File(CKP05Doc::DefaultFileName(index)), im,
