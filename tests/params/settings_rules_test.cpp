@@ -1,7 +1,6 @@
-// The rules behind the hardware, miscellaneous, option, password and
-// signaling type dialogs, without a display: list texts, field formats, the
-// smaller model, the option board and signaling type changes and the band
-// change.
+// The rules behind the hardware, miscellaneous, option and signaling type
+// dialogs, without a display: list texts, the range and step items, the
+// smaller model, the option board and signaling type changes.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,12 +11,8 @@
 #include "blocks/hardware_params.h"
 #include "blocks/image_ops.h"
 #include "blocks/signaling_type.h"
-#include "document/data_file.h"
-#include "document/document.h"
 #include "image/accessors.h"
-#include "params/hardware_band.h"
 #include "support/test_support.h"
-#include "support/tool_process.h"
 
 namespace kp07 {
 namespace {
@@ -56,16 +51,6 @@ TEST(SettingsRules, ListTextsAreTheRadiosOwn) {
     for (const Case& c : cases) EXPECT_EQ(c.actual, c.expected) << c.name;
     EXPECT_EQ(SqlAttackTimeTexts().back(), "75  ms");
     EXPECT_EQ(SqlHysteresisTexts()[3], "3 ");
-}
-
-TEST(SettingsRules, DefaultSplitIsClampedAndShownInItsFormat) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"150", "99.9  MHz"},   {"-150", "-99.9 MHz"}, {"", "0.0   MHz"},
-        {"12.34", "12.3  MHz"}, {"+7", "7.0   MHz"},   {"x", "0.0   MHz"},
-    };
-    for (const auto& [typed, shown] : cases) {
-        EXPECT_EQ(FormatDefaultSplit(DefaultSplitFromText(typed)), shown) << typed;
-    }
 }
 
 TEST(SettingsRules, RangeAndStepItemsFollowTheBand) {
@@ -191,57 +176,6 @@ TEST_F(SettingsImage, SignalingTypeChangeStartsTheNewFamilyAfresh) {
     for (int i = 6697; i <= 6702; ++i) im[std::size_t(i)] = 0;
     EXPECT_TRUE(ChangeSignalingType(*signalingType, kFiveTone, *channels, im));
     EXPECT_TRUE(BytesAt(im, 6697, {50, 30, 30, 10, 70, 160}));
-}
-
-// The band change beside default files of both names.
-class BandChange : public SettingsImage {
-  protected:
-    void SetUp() override {
-        SettingsImage::SetUp();
-        ASSERT_FALSE(folder.path().empty());
-        SetExecutableDirectoryForTest(folder.path());
-        currentFileName = "/data/radio.K07";
-    }
-    void TearDown() override {
-        SetExecutableDirectoryForTest("");
-        SettingsImage::TearDown();
-    }
-    // A default file of a unit of band `upper` with reference `referenceMHz`.
-    void WriteDefaultFile(int index, bool upper, double referenceMHz) {
-        RadioImage im = *radioImage;
-        HardwareParams hw;
-        hw.SetDefaults();
-        double offset = 0.0;
-        hw.ApplyBandDefaults(upper, offset);
-        hw.referenceMHz = referenceMHz;
-        hw.Store(im);
-        ASSERT_TRUE(WriteDataFile(folder.File(CKP05Doc::DefaultFileName(index)), im,
-                                  TrailerFromOffset(4.5)));
-    }
-    test::TempDir folder;
-    CKP05Doc doc;
-};
-
-TEST_F(BandChange, TheBandsDefaultFileIsTakenOnlyForThatBand) {
-    // Index 0 is the lower band's file, index 1 the upper band's.
-    WriteDefaultFile(0, true, 12.8);  // an upper-band unit under the lower band's name
-    WriteDefaultFile(1, true, 14.4);
-    const RadioImage opened = *radioImage;
-    double offset = 3.0;
-    EXPECT_FALSE(ChangeBand(doc, *radioImage, false, offset));
-    EXPECT_EQ(*radioImage, opened);
-    EXPECT_FALSE(hardware->IsUpperBand());
-    EXPECT_EQ(hardware->referenceMHz, 16.8);
-    EXPECT_EQ(currentFileName, "<none>");
-    EXPECT_EQ(defaultFileLoaded, 0);
-
-    EXPECT_TRUE(ChangeBand(doc, *radioImage, true, offset));
-    EXPECT_EQ(currentFileName, folder.File("defaultv.k07"));
-    EXPECT_EQ(defaultFileLoaded, 1);
-    EXPECT_NEAR(hardware->referenceMHz, 14.4, 0.01);
-    EXPECT_NEAR(GetReferenceOscillatorMHz(*radioImage), 14.4, 0.01);
-    EXPECT_EQ(offset, 0.0);  // the file's trailer is the main window's to take
-    EXPECT_EQ(channels->records[167].rxMHz, 450.0);
 }
 
 }  // namespace
