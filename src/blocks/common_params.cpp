@@ -1,6 +1,7 @@
 #include "blocks/common_params.h"
 
 #include "blocks/channel_table.h"
+#include "blocks/paging_params.h"
 #include "image/accessors.h"
 #include "image/char_codes.h"
 #include "image/number_text.h"
@@ -204,7 +205,7 @@ const ChoiceTexts& OptionBoardTexts() {
 }
 
 const ChoiceValues& OptionBoardValues() {
-    static const ChoiceValues v = {kBoardDummy, kBoardPaging, 3, kBoardVoiceRecorder,
+    static const ChoiceValues v = {kBoardDummy, kPagingOptionBoard, 3, kBoardVoiceRecorder,
                                    kBoardOptionSignaling};
     return v;
 }
@@ -228,7 +229,8 @@ bool ApplyOptionBoardChange(ChannelTable& table, unsigned previousBoard, unsigne
     const bool clearAll = previousBoard == kBoardOptionSignaling && newBoard != previousBoard;
     bool changed = false;
     for (ChannelRecord& r : table.records) {
-        const bool clear = clearAll || (newBoard != kBoardPaging && r.signalingType == kPagingType);
+        const bool clear =
+            clearAll || (newBoard != kPagingOptionBoard && r.signalingType == kPagingType);
         if (!clear) continue;
         changed = changed || r.signalingType != 0 || r.signalingNumber != 0;
         r.signalingType = 0;

@@ -111,9 +111,9 @@ const ChoiceTexts& KeyHoldingTimeTexts();   // "Disabled", "150ms"
 double DefaultSplitFromText(const std::string& text);
 std::string FormatDefaultSplit(double mhz);
 
-// Option. PWR On Rec uses the Disabled/Enabled list.
+// Option. PWR On Rec uses the Disabled/Enabled list. The paging unit's value
+// is kPagingOptionBoard (blocks/paging_params.h).
 constexpr unsigned kBoardDummy = 0;
-constexpr unsigned kBoardPaging = 1;           // "QSC-61": paging channels
 constexpr unsigned kBoardTrunking = 2;         // keeps trunked groups (not offered)
 constexpr unsigned kBoardVoiceRecorder = 5;    // "QVR-3"
 constexpr unsigned kBoardOptionSignaling = 6;  // "QRB-140/QRBD-240": option codes

@@ -11,6 +11,7 @@
 #include "blocks/channel_table.h"
 #include "blocks/common_params.h"
 #include "blocks/image_ops.h"
+#include "blocks/paging_params.h"
 #include "blocks/radio_identity.h"
 #include "blocks/signaling_type.h"
 #include "document/document.h"
@@ -166,7 +167,7 @@ TEST_F(IdentityOptionDialogTest, WithoutTheKeypadTheKeypadSettingsAreClosed) {
 }
 
 TEST_F(IdentityOptionDialogTest, OptionBoardChangeTakesThePagingChannelsOnOk) {
-    EditCommon([](CommonParams& c) { c.optionBoard = kBoardPaging; });
+    EditCommon([](CommonParams& c) { c.optionBoard = kPagingOptionBoard; });
     channels->records[0].signalingType = 2;  // a paging channel
     channels->records[0].signalingNumber = 3;
     channels->groupTypes[2] = 1;  // a trunked group

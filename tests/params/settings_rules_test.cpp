@@ -10,6 +10,7 @@
 #include "blocks/dtmf_params.h"
 #include "blocks/hardware_params.h"
 #include "blocks/image_ops.h"
+#include "blocks/paging_params.h"
 #include "blocks/signaling_type.h"
 #include "image/accessors.h"
 #include "support/test_support.h"
@@ -116,10 +117,10 @@ TEST_F(SettingsImage, OptionBoardChangesTakeChannelsOffTheUnitsTheyLose) {
         bool changed;
     };
     const Case cases[] = {
-        {kBoardPaging, kBoardPaging, {kSignal, kPage, kOption}, false},
-        {kBoardPaging, kBoardDummy, {kSignal, kNone, kOption}, true},
+        {kPagingOptionBoard, kPagingOptionBoard, {kSignal, kPage, kOption}, false},
+        {kPagingOptionBoard, kBoardDummy, {kSignal, kNone, kOption}, true},
         {kBoardDummy, kBoardVoiceRecorder, {kSignal, kNone, kOption}, true},
-        {kBoardOptionSignaling, kBoardPaging, {kNone, kNone, kNone}, true},
+        {kBoardOptionSignaling, kPagingOptionBoard, {kNone, kNone, kNone}, true},
         {kBoardOptionSignaling, kBoardOptionSignaling, {kSignal, kNone, kOption}, true},
     };
     for (const Case& c : cases) {
