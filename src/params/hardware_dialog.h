@@ -6,7 +6,6 @@
 
 #include <array>
 #include <string>
-#include <vector>
 
 #include "blocks/common_params.h"
 #include "image/radio_image.h"
