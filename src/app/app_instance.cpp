@@ -14,6 +14,7 @@
 #include "app/app_profile.h"
 #include "app/channel_view_commands.h"
 #include "app/main_frame.h"
+#include "app/print_commands.h"
 #include "app/radio_commands.h"
 #include "document/document.h"
 #include "image/process_state.h"
@@ -33,9 +34,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     for (const char* s : {"/f", "/F", "-f", "-F"}) {
         if (whole == QLatin1String(s)) line.productionSwitch = true;
     }
-    if (!line.factorySwitch && !line.productionSwitch && !arguments.isEmpty()) {
-        line.fileName = arguments.first();
+    if (line.factorySwitch || line.productionSwitch || arguments.isEmpty()) return line;
+    for (const QString& argument : arguments) {
+        if (!argument.startsWith('/') && !argument.startsWith('-')) continue;
+        const QString flag = argument.mid(1).toLower();
+        if (flag == "p" || flag == "pt") line.printRequest = true;
     }
+    // A print request opens no file: the program starts with a new document.
+    if (!line.printRequest) line.fileName = arguments.first();
     return line;
 }
 
@@ -117,6 +123,7 @@ bool Application::InitInstance(const QStringList& arguments) {
     CParamDialog::SetHelpHook([frame = frame_.get()](int topic) { frame->ShowHelp(topic); });
     CKP05View* view = InstallChannelView(*frame_, *profile_);
     InstallRadioCommands(*frame_, *profile_, view);
+    InstallPrintCommands(*frame_);
 
     bool ok = true;
     if (line.fileName.isEmpty()) {
