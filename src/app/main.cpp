@@ -4,6 +4,7 @@
 #include "app/app_instance.h"
 #include "app/help_window.h"
 #include "params/param_dialog.h"
+#include "resources/icons_qt.h"
 #include "resources/message_box_qt.h"
 
 int main(int argc, char* argv[]) {
@@ -12,6 +13,8 @@ int main(int argc, char* argv[]) {
     // desktop's language: the radio's values are not locale text.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("KP07XT"));
+    // Dialogs and message boxes carry the program's icon too.
+    QApplication::setWindowIcon(kp07::ProgramIcon());
 
     kp07::InstallQtMessageBackend();
 

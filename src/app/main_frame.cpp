@@ -10,7 +10,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 
@@ -25,6 +24,7 @@
 #include "image/process_state.h"
 #include "resources/command_ids.h"
 #include "resources/help_contexts.h"
+#include "resources/icons_qt.h"
 #include "resources/menu_table.h"
 #include "resources/message.h"
 #include "resources/strings.h"
@@ -37,35 +37,6 @@ constexpr int kIdleMessageId = 57345;
 
 QString Text(int id) {
     return QString::fromStdString(LoadString(id));
-}
-
-// The pictures of the toolbar buttons.
-QIcon ToolbarIcon(int id, QStyle* style) {
-    switch (id) {
-        case cmd::kNew:
-            return style->standardIcon(QStyle::SP_FileIcon);
-        case cmd::kOpen:
-            return style->standardIcon(QStyle::SP_DialogOpenButton);
-        case cmd::kSave:
-            return style->standardIcon(QStyle::SP_DialogSaveButton);
-        case cmd::kToolbarUpload:
-            return style->standardIcon(QStyle::SP_ArrowUp);
-        case cmd::kToolbarDownload:
-            return style->standardIcon(QStyle::SP_ArrowDown);
-        case cmd::kAbout:
-            return style->standardIcon(QStyle::SP_MessageBoxInformation);
-        case cmd::kPrint:
-            return QIcon::fromTheme("document-print",
-                                    style->standardIcon(QStyle::SP_FileDialogDetailedView));
-        case cmd::kCopy:
-            return QIcon::fromTheme("edit-copy",
-                                    style->standardIcon(QStyle::SP_FileDialogNewFolder));
-        case cmd::kPaste:
-            return QIcon::fromTheme("edit-paste",
-                                    style->standardIcon(QStyle::SP_FileDialogContentsView));
-        default:
-            return QIcon();
-    }
 }
 
 const char* ToolbarText(int id) {
@@ -84,6 +55,7 @@ const char* ToolbarText(int id) {
 CMainFrame::CMainFrame(CKP05Doc& doc, AppProfile& profile, QWidget* parent)
     : QMainWindow(parent), doc_(doc), profile_(profile), now_([] { return QTime::currentTime(); }) {
     setMinimumSize(kMinWidth, kMinHeight);
+    setWindowIcon(ProgramIcon());
     resize(profile_.WindowSize());
     CreateMenus();
     CreateToolbar();
@@ -113,6 +85,16 @@ CMainFrame::CMainFrame(CKP05Doc& doc, AppProfile& profile, QWidget* parent)
     SetCommandHandler(cmd::kPaste, [this] {
         if (view_) view_->Paste();
     });
+
+    // F10 opens the menu bar on its first menu, as the status bar's hint
+    // promises.
+    auto* menus = new QAction(this);
+    menus->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(menus, &QAction::triggered, this, [this] {
+        const QList<QAction*> tops = menuBar()->actions();
+        if (!tops.isEmpty()) menuBar()->setActiveAction(tops.first());
+    });
+    addAction(menus);
 
     clockTimer_ = new QTimer(this);
     connect(clockTimer_, &QTimer::timeout, this, &CMainFrame::UpdateClock);
@@ -201,7 +183,7 @@ void CMainFrame::CreateToolbar() {
             connect(a, &QAction::triggered, this, [this, id] { Trigger(id); });
             actions_.insert(id, a);
         }
-        a->setIcon(ToolbarIcon(id, style()));
+        a->setIcon(CommandIcon(id));
         a->setToolTip(a->text().remove('&').remove("..."));
         bar->addAction(a);
     }
@@ -241,7 +223,10 @@ void CMainFrame::Trigger(int id) {
     if (a && !a->isEnabled()) return;
     // A copy: the handler may replace itself while it runs.
     const std::function<void()> handler = handlers_.value(id);
+    const int outer = runningCommand_;
+    runningCommand_ = id;
     if (handler) handler();
+    runningCommand_ = outer;
     UpdateCommandStates();
 }
 
@@ -285,7 +270,14 @@ void CMainFrame::RunDialogCommand(const std::function<int()>& dialog, bool reloa
 void CMainFrame::ApplyRefresh(int code) {
     switch (code) {
         case kRefreshAll:
-            if (channels) channels->SelectGroup(0);
+            // The view stays on its group, except after an Upload: another
+            // radio's channels start on the first group, as after New and
+            // Open.
+            if (channels) {
+                const bool upload =
+                    runningCommand_ == cmd::kUpload || runningCommand_ == cmd::kToolbarUpload;
+                channels->SelectGroup(upload ? 0 : channels->currentGroup);
+            }
             if (view_) view_->RefreshView();
             SetFiveToneMenus(IsFiveTone(*radioImage));
             break;
@@ -325,8 +317,10 @@ void CMainFrame::SetView(QWidget* widget, ChannelViewApi* view) {
     UpdateCommandStates();
 }
 
+// After New and Open the channel table is a fresh one on its first group;
+// after Save it is the same table, and the view keeps the group it shows.
 void CMainFrame::RefreshViews() {
-    if (channels) channels->SelectGroup(0);
+    if (channels) channels->SelectGroup(channels->currentGroup);
     if (view_) view_->RefreshView();
     UpdateCommandStates();
 }

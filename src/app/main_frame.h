@@ -20,8 +20,9 @@ class AppProfile;
 class ChannelViewApi;
 
 // How a dialog command leaves the view: nothing to redraw (0), a rebuilt
-// grid on group 0 and the menus of the signaling family (1), the header
-// texts (2), or a band change that looks for that band's default file (4).
+// grid and the menus of the signaling family (1; the grid goes to group 0
+// only after an Upload), the header texts (2), or a band change that looks
+// for that band's default file (4).
 enum RefreshCode { kRefreshNothing = 0, kRefreshAll = 1, kRefreshFacts = 2, kRefreshBand = 4 };
 
 class CMainFrame : public QMainWindow, public DocumentHost {
@@ -103,6 +104,7 @@ class CMainFrame : public QMainWindow, public DocumentHost {
     QLabel* clockPane_ = nullptr;
     QTimer* clockTimer_ = nullptr;
     std::function<QTime()> now_;
+    int runningCommand_ = 0;  // the command whose handler runs now
     bool fiveToneMenus_ = true;
     bool profileWritten_ = false;
     QString documentTitle_;

@@ -108,12 +108,12 @@ void ChannelTable::ComputeTxTuning(ChannelRecord& record) const {
 }
 
 void ChannelTable::Load(const RadioImage& image) {
-    currentChannel = 0;
-    firstRow = 1;
-    lastRow = kChannelSlots;
     std::array<unsigned, kGroupCount> sizes{};
     for (int g = 0; g < kGroupCount; ++g) sizes[std::size_t(g)] = GetGroupChannelCount(image, g);
     SetGroupSizes(sizes);
+    // The group shown stays; its rows follow the sizes just read, so that
+    // the grid's rows still name the channels they show.
+    SelectGroup(currentGroup);
     for (int i = 0; i < kChannelSlots; ++i) {
         LoadRecord(i, image);
         ChannelRecord& r = records[std::size_t(i)];
@@ -127,6 +127,9 @@ void ChannelTable::Load(const RadioImage& image) {
         groupTags[std::size_t(g)] = GetGroupTag(image, g);
         groupTypes[std::size_t(g)] = GetGroupType(image, g);
     }
+    // The CB tag check compares with the tag as loaded, not with one from
+    // an earlier image.
+    previousCbTag = groupTags[0];
 }
 
 void ChannelTable::StoreGroupData(RadioImage& image) const {

@@ -219,9 +219,10 @@ void CKP05View::CommitEdit() {
     const std::string text = Latin1(editor_->text());
     editor_->hide();
     if (!channels) return;
-    if (IsToneColumn(col) && escaped_) {
-        // Escape abandons a tone edit: the types it changed go back.
-        RestoreToneTypes(*channels, slot);
+    if (escaped_) {
+        // Escape abandons the edit; a tone edit puts back the types that
+        // typing "C" or "D" changed.
+        if (IsToneColumn(col)) RestoreToneTypes(*channels, slot);
     } else {
         SetCellFromText(*channels, slot, col, text);
         if (IsToneColumn(col) && IsBareTonePrefix(text)) RestoreToneTypes(*channels, slot);
@@ -242,38 +243,63 @@ void CKP05View::EditorEnter() {
     }
 }
 
+// Escape leaves the channel as it was: committing even the unchanged
+// receive frequency would move the transmit frequency to the automatic
+// offset and lose a split typed by hand.
 void CKP05View::EditorEscape() {
-    if (IsToneColumn(editCol_)) {
-        escaped_ = true;
-    } else {
-        // The commit then stores the value the cell showed.
-        editor_->setText(grid_->textMatrix(GridRowOfSlot(editSlot_), editCol_));
-    }
+    escaped_ = true;
     grid_->setFocus();
     CommitEdit();
 }
 
 // ------------------------------------------------------- copy and paste
 
+// Copy and Paste act on the text field that has the focus (the cell editor,
+// the group tag, the group selector) and on the grid's current cell
+// otherwise.
 void CKP05View::Copy() {
     QClipboard* clip = QGuiApplication::clipboard();
     if (!clip || !channels) return;
+    const QWidget* focus = focusWidget();
     if (editing_) {
         editor_->copy();
         return;
     }
+    if (focus == tagEdit_) {
+        tagEdit_->copy();
+        return;
+    }
+    if (focus == selector_) {
+        clip->setText(selector_->currentText());
+        return;
+    }
     const int slot = CurrentSlot();
     if (slot < 0) return;
-    clip->setText(QString::fromStdString(CopyTextOfCell(
-        *channels, slot, grid_->col(), CurrentRadioHasAlphaTags(), Latin1(grid_->clip()))));
+    // Channel texts are Latin-1, as the radio's characters are.
+    const std::string text = CopyTextOfCell(*channels, slot, grid_->col(),
+                                            CurrentRadioHasAlphaTags(), Latin1(grid_->clip()));
+    clip->setText(QString::fromLatin1(text.data(), int(text.size())));
 }
 
 void CKP05View::Paste() {
     QClipboard* clip = QGuiApplication::clipboard();
     const QString text = clip ? clip->text() : QString();
     if (!channels) return;
+    const QWidget* focus = focusWidget();
     if (editing_) {
         editor_->InsertFiltered(text);
+        return;
+    }
+    if (focus == tagEdit_) {
+        // As if typed: filtered, then committed like every change of the tag.
+        const QString before = tagEdit_->text();
+        tagEdit_->InsertFiltered(text);
+        if (tagEdit_->text() != before) CommitGroupTagEdit();
+        return;
+    }
+    if (focus == selector_) {
+        // The selector holds no text to paste into.
+        QApplication::beep();
         return;
     }
     const int slot = CurrentSlot();
@@ -320,7 +346,6 @@ void CKP05View::GroupSelected(int index) {
     const int group = GroupFromSelectorName(Latin1(selector_->itemText(index)));
     channels->SelectGroup(group);
     RefreshView();
-    imageModified = 1;
 }
 
 // Timer 2: the CB tag check; a change rebuilds the view through timer 1.

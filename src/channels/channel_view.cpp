@@ -139,6 +139,8 @@ void CKP05View::showEvent(QShowEvent* event) {
     if (!shownOnce_) {
         shownOnce_ = true;
         RemoveAlignmentEntry();
+        // The first keys go to the channels, not to the group selector.
+        grid_->setFocus(Qt::OtherFocusReason);
     }
 }
 

@@ -45,7 +45,10 @@ void CommitGroupTag(ChannelTable& table, const std::string& text) {
     if (table.currentGroup < 0 || table.currentGroup >= kGroupCount) return;
     std::string& tag = table.groupTags[std::size_t(table.currentGroup)];
     const std::string padded = PadTag(text);
-    if (tag == padded) return;
+    // A stored tag may be shorter than eight characters ("  C  B"): the
+    // radio shows it blank-padded, so the padded forms decide whether the
+    // user changed it. Browsing past the tag edit changes nothing.
+    if (PadTag(tag) == padded) return;
     tag = padded;
     imageModified = 1;
 }

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
 #include "alignment/factory_password.h"
 #include "alignment/password_dialog.h"
@@ -186,6 +187,25 @@ TEST_F(FrameTest, MenusCarryEveryCommand) {
     // A command without its dialog yet is there but disabled.
     EXPECT_FALSE(frame->Action(cmd::kScanning)->isEnabled());
     EXPECT_TRUE(frame->Action(cmd::kOpen)->isEnabled());
+}
+
+// Every toolbar button has a picture; without a desktop theme (as here)
+// they are the program's own. The window carries the program's icon.
+TEST_F(FrameTest, ToolbarButtonsAndTheWindowHavePictures) {
+    QIcon::setThemeName(QString());
+    auto* bar = frame->findChild<QToolBar*>();
+    ASSERT_NE(bar, nullptr);
+    int buttons = 0;
+    for (QAction* a : bar->actions()) {
+        if (a->isSeparator()) continue;
+        ++buttons;
+        EXPECT_FALSE(a->icon().pixmap(24, 24).isNull()) << a->toolTip().toStdString();
+    }
+    EXPECT_EQ(buttons, 9);
+    EXPECT_EQ(
+        frame->Action(cmd::kCopy)->icon().pixmap(24, 24).toImage(),
+        QImage(":/icons/edit-copy-24.png").convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    EXPECT_FALSE(frame->windowIcon().isNull());
 }
 
 TEST_F(FrameTest, SignalingFamilyChoosesTheEnabledCommands) {

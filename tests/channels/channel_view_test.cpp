@@ -384,6 +384,94 @@ TEST_F(ViewTest, CopyAndPasteCellsAndChannels) {
     EXPECT_EQ(view->cellEditor()->text(), "477");
 }
 
+// Escape leaves the channel as it was, whichever way the edit began:
+// CB CH-06 keeps its transmit split (476.55 / 477.30 MHz).
+TEST_F(ViewTest, EscapeInTheEditorChangesNothing) {
+    autoTxOffsetMHz = 0.0;
+    struct Case {
+        int col;
+        bool typed;  // a typed character starts the edit, else Enter
+        const char* keys;
+    };
+    for (const Case& c : {Case{kColRx, false, "450"}, Case{kColRx, true, "4"},
+                          Case{kColTx, false, "470"}, Case{kColTag, true, "AB"}}) {
+        Select(5, c.col);
+        if (c.typed) {
+            QTest::keyClicks(grid, QString(QChar(c.keys[0])));
+            QTest::keyClicks(view->cellEditor(), c.keys + 1);
+        } else {
+            QTest::keyClick(grid, Qt::Key_Return);
+            QTest::keyClicks(view->cellEditor(), c.keys);
+        }
+        ASSERT_TRUE(view->editing()) << c.col;
+        QTest::keyClick(view->cellEditor(), Qt::Key_Escape);
+        EXPECT_FALSE(view->editing());
+        EXPECT_DOUBLE_EQ(R(5).rxMHz, 476.55) << c.col;
+        EXPECT_DOUBLE_EQ(R(5).txMHz, 477.30) << c.col;
+        EXPECT_EQ(R(5).txSetByHand, 1) << c.col;
+        EXPECT_EQ(R(5).tag, "CB CH-06") << c.col;
+        EXPECT_EQ(Cell(5, kColTx), "477.30000") << c.col;
+        EXPECT_EQ(imageModified, 0) << c.col;
+    }
+}
+
+// Tags may hold Latin-1 letters; they copy as those letters and paste back.
+TEST_F(ViewTest, Latin1TagsCopyAndPasteBack) {
+    QClipboard* clip = QGuiApplication::clipboard();
+    R(2).tag =
+        "\xC4"
+        "RZ\xE9";
+    view->RefreshView();
+    Select(2, kColTag);
+    view->Copy();
+    EXPECT_EQ(clip->text(), QString::fromUtf8("\u00C4RZ\u00E9    "));
+    Select(3, kColTag);
+    view->Paste();
+    EXPECT_EQ(R(3).tag,
+              "\xC4"
+              "RZ\xE9    ");
+}
+
+// Copy and Paste from the Edit menu act on the group tag or the group
+// selector when one of them has the focus, never on the grid's cell.
+TEST_F(ViewTest, CopyAndPasteFollowTheFocusedGroupControl) {
+    QClipboard* clip = QGuiApplication::clipboard();
+    Select(2, kColTag);  // the grid's current cell is a tag
+    CCellEdit* tag = view->groupTagEdit();
+    tag->setFocus();
+    tag->selectAll();
+    view->Copy();
+    EXPECT_EQ(clip->text(), "  C  B  ");
+    clip->setText("zone1");
+    tag->selectAll();
+    view->Paste();
+    EXPECT_EQ(tag->text(), "ZONE1");
+    EXPECT_EQ(channels->groupTags[0], "ZONE1   ");
+
+    view->groupSelector()->setFocus();
+    view->Copy();
+    EXPECT_EQ(clip->text(), "CB      ");
+    clip->setText("WRONG");
+    view->Paste();
+    EXPECT_EQ(R(2).tag, "CB CH-03");
+    EXPECT_EQ(Cell(2, kColTag), "CB CH-03");
+    EXPECT_EQ(channels->groupTags[0], "ZONE1   ");
+}
+
+// A file whose CB tag is blank: visiting the tag edit does not switch the
+// CB channels off, since the tag did not change from the one loaded.
+TEST_F(ViewTest, ABlankCbTagFromAFileStaysAsLoaded) {
+    SetGroupTag(*radioImage, 0, "        ");
+    LoadPersistentBlocks(*radioImage);
+    ShowGroup(0);
+    view->groupTagEdit()->setFocus();
+    grid->setFocus();
+    QTest::qWait(CKP05View::kCbTagDelayMs + CKP05View::kRefreshDelayMs + 200);
+    EXPECT_TRUE(channels->IsInUse(0));
+    EXPECT_FALSE(channels->IsInUse(77));
+    EXPECT_FALSE(grid->cellForeColor(2, 0).isValid());
+}
+
 TEST_F(ViewTest, ClearingTheCbTagSwitchesTheGroupOffAfterADelay) {
     CCellEdit* tag = view->groupTagEdit();
     tag->setFocus();

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -28,10 +29,14 @@
 #include "channels/channel_view.h"
 #include "channels/visible_dialog.h"
 #include "document/document.h"
+#include "image/accessors.h"
+#include "image/process_state.h"
+#include "image/radio_image.h"
 #include "resources/command_ids.h"
 #include "support/gui/gui_helpers.h"
 #include "support/message_recorder.h"
 #include "support/test_support.h"
+#include "widgets/cell_edit.h"
 #include "widgets/filter_edit.h"
 #include "widgets/flex_grid.h"
 
@@ -203,6 +208,112 @@ TEST_F(MainWindowTest, TheViewAdjustsTheFrame) {
                                 area->mapToGlobal(QPoint(50, 50)));
     QApplication::sendEvent(area, &menuEvent);
     EXPECT_EQ(items, QStringList({"&Copy", "&Paste"}));
+}
+
+// The grid has the keyboard from the start: the first arrow key moves in
+// the grid, not through the groups. F10 opens the menu bar.
+TEST_F(MainWindowTest, StartsInTheGridAndF10OpensTheMenus) {
+    Start();
+    EXPECT_EQ(QApplication::focusWidget(), view->grid());
+    if (QWidget* focus = QApplication::focusWidget()) QTest::keyClick(focus, Qt::Key_Down);
+    EXPECT_EQ(view->grid()->row(), 3);
+    EXPECT_EQ(channels->currentGroup, 0);
+
+    QString opened;
+    QTimer::singleShot(0, [&opened] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            opened = menu->title();
+            menu->close();
+        }
+    });
+    QTest::keyClick(view->grid(), Qt::Key_F10);
+    QTRY_COMPARE(opened, QString("&File"));
+}
+
+// Looking through the groups of a new document changes nothing in it; a
+// tag typed does.
+TEST_F(MainWindowTest, BrowsingTheGroupsLeavesTheDocumentUnchanged) {
+    Start();
+    ASSERT_EQ(imageModified, 0);
+    FlexGrid* grid = view->grid();
+    QTest::keyClick(grid, Qt::Key_F2);
+    view->groupTagEdit()->setFocus();
+    grid->setFocus();
+    view->groupSelector()->setCurrentIndex(4);
+    QTest::keyClick(grid, Qt::Key_F2);
+    view->groupSelector()->setCurrentIndex(0);
+    EXPECT_EQ(imageModified, 0);
+    view->groupTagEdit()->setFocus();
+    QTest::keyClick(view->groupTagEdit(), Qt::Key_End);
+    QTest::keyClick(view->groupTagEdit(), Qt::Key_Backspace);
+    QTest::keyClick(view->groupTagEdit(), Qt::Key_Backspace);
+    QTest::keyClick(view->groupTagEdit(), Qt::Key_Backspace);
+    EXPECT_EQ(imageModified, 1);
+}
+
+// Which commands bring the view back to the CB group: those that bring
+// another image (New, Open, Upload) and the allocation dialog's OK; Save,
+// Save As and the parameter dialogs' refreshes keep the group shown.
+TEST_F(MainWindowTest, TheGroupShownSurvivesEverythingButANewImage) {
+    Start();
+    const QString file = dir.filePath("radio.K07");
+    frame->fileChooser = [file](bool) { return file; };
+    // An Upload as the radio commands end one: reload, refresh code 1.
+    frame->SetCommandHandler(cmd::kUpload, [this] {
+        LoadPersistentBlocks(*radioImage);
+        frame->ApplyRefresh(kRefreshAll);
+    });
+    const std::vector<std::pair<std::function<void()>, int>> steps = {
+        {[this] { frame->Trigger(cmd::kSaveAs); }, 2},
+        {[this] { frame->Trigger(cmd::kSave); }, 2},
+        {[this] { frame->RunDialogCommand([] { return int(kRefreshAll); }, true); }, 2},
+        {[this] { frame->RunDialogCommand([] { return int(kRefreshFacts); }, true); }, 2},
+        {[this] { frame->Trigger(cmd::kOpen); }, 0},
+        {[this] { frame->Trigger(cmd::kNew); }, 0},
+        {[this] { frame->Trigger(cmd::kUpload); }, 0},
+    };
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        view->groupSelector()->setCurrentIndex(2);
+        ASSERT_EQ(channels->currentGroup, 2);
+        steps[i].first();
+        EXPECT_EQ(channels->currentGroup, steps[i].second) << "step " << i;
+        EXPECT_EQ(view->groupSelector()->currentIndex(), steps[i].second) << "step " << i;
+        EXPECT_EQ(view->grid()->textMatrix(2, 0), steps[i].second ? " 94" : "  1") << "step " << i;
+    }
+    EXPECT_TRUE(QFile::exists(file));
+    EXPECT_EQ(messages.count(), 0u) << messages.last();
+}
+
+// A parameter dialog's OK reloads the channel table from the image while
+// the grid still shows GROUP-2: keys on its first row still edit channel 94.
+TEST_F(MainWindowTest, EditsAfterATableReloadGoToTheChannelShown) {
+    Start();
+    autoTxOffsetMHz = 0.0;
+    FlexGrid* grid = view->grid();
+    for (int code : {int(kRefreshNothing), int(kRefreshFacts)}) {
+        view->groupSelector()->setCurrentIndex(2);
+        frame->RunDialogCommand([code] { return code; }, true);
+        RebuildImage(*radioImage);
+        const RadioImage before = *radioImage;
+
+        grid->SetCurrentCell(2, kColChannel);
+        grid->setFocus();
+        if (!channels->IsInUse(93)) QTest::keyClick(grid, Qt::Key_Space);
+        grid->SetCurrentCell(2, kColRx);
+        QTest::keyClicks(grid, "4");
+        QTest::keyClicks(view->cellEditor(), code ? "51" : "50");
+        QTest::keyClick(view->cellEditor(), Qt::Key_Return);
+        EXPECT_EQ(grid->textMatrix(2, kColRx), code ? "451.00000" : "450.00000") << code;
+        EXPECT_DOUBLE_EQ(channels->records[93].rxMHz, code ? 451.0 : 450.0) << code;
+
+        RebuildImage(*radioImage);
+        const std::size_t first = 297 + 25 * 93;
+        for (std::size_t b = 0; b < kImageSize; ++b) {
+            // The channel's own record, and the image checksum (7725-7726).
+            if ((b >= first && b < first + 25) || b == 7725 || b == 7726) continue;
+            ASSERT_EQ((*radioImage)[b], before[b]) << "code " << code << " byte " << b;
+        }
+    }
 }
 
 }  // namespace
