@@ -54,7 +54,7 @@ TEST(ReportBench, FullImageReportAndItsPdf) {
     for (int i = 0; i < 200; ++i) {
         QElapsedTimer t;
         t.start();
-        report = BuildReport(image, "/data/full.K07", "12/31/2025");
+        report = BuildReport(image, "/data/full.K07", "12/31/2025", 0.0);
         build.push_back(Ms(t));
     }
     ASSERT_EQ(report.pages.size(), 4u + 5u);
@@ -64,7 +64,7 @@ TEST(ReportBench, FullImageReportAndItsPdf) {
     for (int i = 0; i < 50; ++i) {
         QElapsedTimer t;
         t.start();
-        ASSERT_TRUE(WriteReportPdf(BuildReport(image, "/data/full.K07", "12/31/2025"), path));
+        ASSERT_TRUE(WriteReportPdf(BuildReport(image, "/data/full.K07", "12/31/2025", 0.0), path));
         pdf.push_back(Ms(t));
     }
     for (int i = 0; i < 5; ++i) {

@@ -237,13 +237,12 @@ int Download(const Arguments& a, CommandLineOwner& owner) {
     return done ? 0 : 1;
 }
 
-// The image of a data file, or false after the data-file message.
-bool ReadImageFile(const std::string& path, RadioImage& image) {
+// The image of a data file and its trailer, or false after the data-file
+// message.
+bool ReadImageFile(const std::string& path, RadioImage& image, FileTrailer& trailer) {
     switch (CheckDataFile(path, kDataFileSize)) {
-        case 0: {
-            FileTrailer trailer{};
+        case 0:
             return ReadDataFile(path, image, trailer);
-        }
         case 2:
             ShowMessage(34, MsgButtons::kOk, MsgIcon::kStop, path);  // "Problem reading from file"
             return false;
@@ -265,7 +264,8 @@ int Channels(int argc, char** argv) {
     TextMessages messages;
     SetMessageBackend(&messages);
     RadioImage image{};
-    const bool read = ReadImageFile(argv[2], image);
+    FileTrailer trailer{};
+    const bool read = ReadImageFile(argv[2], image, trailer);
     if (read) std::fputs(ChannelListing(image).c_str(), stdout);
     SetMessageBackend(nullptr);
     return read ? 0 : 1;
@@ -297,9 +297,10 @@ int PrintReport(int argc, char** argv) {
     TextMessages messages;
     SetMessageBackend(&messages);
     RadioImage image{};
-    bool ok = ReadImageFile(file, image);
+    FileTrailer trailer{};
+    bool ok = ReadImageFile(file, image, trailer);
     if (ok) {
-        const Report report = BuildReport(image, file, date);
+        const Report report = BuildReport(image, file, date, OffsetFromTrailer(trailer));
         if (pdf.empty()) {
             ok = std::fputs(ReportPlainText(report).c_str(), stdout) >= 0 &&
                  std::fflush(stdout) == 0;

@@ -2,9 +2,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QIcon>
 #include <QPrinter>
-#include <QStyle>
 
 #include "app/app_instance.h"
 #include "app/main_frame.h"
@@ -23,7 +21,7 @@ namespace {
 // image first, as before every dialog; the date is taken once, now.
 Report DocumentReport() {
     RebuildImage(*radioImage);
-    return BuildReport(*radioImage, currentFileName, TodayReportDate());
+    return BuildReport(*radioImage, currentFileName, TodayReportDate(), autoTxOffsetMHz);
 }
 
 QString AskPdfPath(QWidget* parent) {
@@ -89,15 +87,6 @@ void InstallPrintCommands(CMainFrame& frame) {
     frame.SetCommandHandler(cmd::kPrint, [&frame] { Print(frame); });
     frame.SetCommandHandler(cmd::kPrintPreview, [&frame] { Preview(frame); });
     frame.SetCommandHandler(cmd::kSaveAsPdf, [&frame] { SaveAsPdf(frame); });
-    QStyle* style = frame.style();
-    if (QAction* a = frame.Action(cmd::kPrintPreview)) {
-        a->setIcon(QIcon::fromTheme("document-print-preview",
-                                    style->standardIcon(QStyle::SP_FileDialogInfoView)));
-    }
-    if (QAction* a = frame.Action(cmd::kSaveAsPdf)) {
-        a->setIcon(
-            QIcon::fromTheme("application-pdf", style->standardIcon(QStyle::SP_DriveFDIcon)));
-    }
 }
 
 }  // namespace kp07

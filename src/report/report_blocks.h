@@ -54,7 +54,7 @@ struct ReportBlocks {
 // Page 1 (common parameters and DTMF/paging), page 2 (signaling), and for a
 // 5-tone radio pages 3 (systems and decode) and 4 (encode).
 ReportPage CommonPage(const ReportBlocks& blocks, const std::string& fileName,
-                      const std::string& dateText);
+                      const std::string& dateText, double defaultSplitMHz);
 ReportPage SignalingPage(const ReportBlocks& blocks, const std::string& dateText);
 ReportPage FiveToneSystemsPage(const ReportBlocks& blocks, const std::string& dateText);
 ReportPage FiveToneEncodePage(const ReportBlocks& blocks, const std::string& dateText);

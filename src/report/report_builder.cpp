@@ -48,11 +48,11 @@ std::string ReportFileName(const std::string& path) {
 }
 
 Report BuildReport(const RadioImage& image, const std::string& filePath,
-                   const std::string& dateText) {
+                   const std::string& dateText, double defaultSplitMHz) {
     const ReportBlocks blocks(image);
     const bool fiveTone = blocks.FiveTone();
     Report report;
-    report.pages.push_back(CommonPage(blocks, ReportFileName(filePath), dateText));
+    report.pages.push_back(CommonPage(blocks, ReportFileName(filePath), dateText, defaultSplitMHz));
     report.pages.push_back(SignalingPage(blocks, dateText));
     if (fiveTone) {
         report.pages.push_back(FiveToneSystemsPage(blocks, dateText));

@@ -22,9 +22,10 @@ struct Report {
 
 // The whole report of `image`. `filePath` is the document's file (only its
 // name is printed, without the folder); `dateText` the date of every page's
-// header (ReportDateText).
+// header (ReportDateText); `defaultSplitMHz` the automatic transmit offset,
+// which the data file keeps beside the image.
 Report BuildReport(const RadioImage& image, const std::string& filePath,
-                   const std::string& dateText);
+                   const std::string& dateText, double defaultSplitMHz);
 
 // The file name as the report prints it: the path without drive and folder.
 std::string ReportFileName(const std::string& path);

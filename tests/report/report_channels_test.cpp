@@ -56,7 +56,7 @@ class ReportChannelsTest : public ::testing::Test {
     // The table's changes into the image, then the whole report.
     Report Build() {
         table.Store(image);
-        return BuildReport(image, "/home/tech/radios/CB.K07", kDate);
+        return BuildReport(image, "/home/tech/radios/CB.K07", kDate, 0.0);
     }
     // A table with only the channels of `inUse` programmed, in groups of `sizes`.
     void Programme(const std::array<unsigned, kGroupCount>& sizes, const std::vector<int>& inUse) {

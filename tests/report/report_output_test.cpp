@@ -117,7 +117,7 @@ std::string RunCommand(const std::string& command) {
 }
 
 TEST_F(ReportOutputTest, PlainTextPutsAFormFeedBetweenPages) {
-    const Report report = BuildReport(image, "CB.K07", "7/4/2025");
+    const Report report = BuildReport(image, "CB.K07", "7/4/2025", 0.0);
     const std::string text = ReportPlainText(report);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), long(report.pages.size()) - 1);
     EXPECT_EQ(text.substr(0, 99), std::string(81, ' ') + "7/4/2025   Page 1\n");
@@ -125,7 +125,7 @@ TEST_F(ReportOutputTest, PlainTextPutsAFormFeedBetweenPages) {
 }
 
 TEST_F(ReportOutputTest, PdfReadsBackAsTheReportsLines) {
-    const Report report = BuildReport(image, "CB.K07", "7/4/2025");
+    const Report report = BuildReport(image, "CB.K07", "7/4/2025", 0.0);
     const std::string pdf = dir.File("report.pdf");
     ASSERT_TRUE(WriteReportPdf(report, pdf));
     const std::string text = RunCommand("pdftotext -layout -fixed 6 '" + pdf + "' - 2>&1");
@@ -160,7 +160,7 @@ TEST_F(ReportOutputTest, KpReportWritesTextOrPdfAndNothingForABadFile) {
     }
     const test::ToolResult text = test::RunKp07({"report", file, "--date", "7/4/2025"});
     EXPECT_EQ(text.status, 0) << text.errors;
-    EXPECT_EQ(text.output, ReportPlainText(BuildReport(image, file, "7/4/2025")));
+    EXPECT_EQ(text.output, ReportPlainText(BuildReport(image, file, "7/4/2025", 0.0)));
     EXPECT_NE(text.output.find("           File Name:  CB.K07"), std::string::npos);
 
     const std::string pdf = dir.File("out.pdf");

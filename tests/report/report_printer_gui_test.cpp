@@ -60,7 +60,8 @@ class PrintTest : public ::testing::Test {
 TEST_F(PrintTest, PreviewHoldsEveryPageOfThePlan) {
     Start();
     // The new image: four fixed pages and the CB group on two more.
-    const std::size_t pages = BuildReport(*radioImage, currentFileName, "1/1/2025").pages.size();
+    const std::size_t pages =
+        BuildReport(*radioImage, currentFileName, "1/1/2025", 0.0).pages.size();
     ASSERT_EQ(pages, 6u);
     int shown = -1;
     QTimer::singleShot(0, [&shown] {
@@ -108,7 +109,7 @@ TEST_F(PrintTest, WithoutAPrinterPrintingWritesAPdf) {
 TEST_F(PrintTest, QtPrinterPagesFitTheLongestPage) {
     CreateImageAndBlocks();
     FillDefaults(*radioImage);
-    const Report report = BuildReport(*radioImage, "a.K07", "1/1/2025");
+    const Report report = BuildReport(*radioImage, "a.K07", "1/1/2025", 0.0);
     for (auto size : {QPageSize::A4, QPageSize::Letter}) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
