@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -122,6 +123,21 @@ TEST_F(ReportOutputTest, PlainTextPutsAFormFeedBetweenPages) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), long(report.pages.size()) - 1);
     EXPECT_EQ(text.substr(0, 99), std::string(81, ' ') + "7/4/2025   Page 1\n");
     EXPECT_EQ(text.back(), '\n');
+}
+
+TEST_F(ReportOutputTest, AnyImageGivesAReport) {
+    // Damaged files and radios hold any bytes: values no list offers print
+    // as dashes or blanks, every page still fits its paper.
+    std::mt19937 rng(7);
+    std::vector<RadioImage> images = {test::FilledImage(0xFF), test::FilledImage(0x00)};
+    for (int i = 0; i < 40; ++i) images.push_back(test::RandomImage(rng));
+    for (const RadioImage& any : images) {
+        const Report report = BuildReport(any, "", "1/1/2025", 1e9);
+        ASSERT_GE(report.pages.size(), 2u);
+        EXPECT_LE(report.MaxLines(), 76u);
+        EXPECT_LE(report.MaxColumns(), 132u);
+        EXPECT_FALSE(ReportPdf(report).empty());
+    }
 }
 
 TEST_F(ReportOutputTest, PdfReadsBackAsTheReportsLines) {
