@@ -13,6 +13,7 @@
 #include "alignment/password_dialog.h"
 #include "app/app_profile.h"
 #include "app/channel_view_commands.h"
+#include "app/common_commands.h"
 #include "app/main_frame.h"
 #include "app/print_commands.h"
 #include "app/radio_commands.h"
@@ -123,6 +124,7 @@ bool Application::InitInstance(const QStringList& arguments) {
     CParamDialog::SetHelpHook([frame = frame_.get()](int topic) { frame->ShowHelp(topic); });
     CKP05View* view = InstallChannelView(*frame_, *profile_);
     InstallRadioCommands(*frame_, *profile_, view);
+    InstallCommonCommands(*frame_);
     InstallPrintCommands(*frame_);
 
     bool ok = true;

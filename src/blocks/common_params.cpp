@@ -1,6 +1,7 @@
 #include "blocks/common_params.h"
 
 #include "image/accessors.h"
+#include "image/char_codes.h"
 #include "image/number_text.h"
 
 namespace kp07 {
@@ -80,6 +81,58 @@ double CommonParams::ClampDefaultSplit(double mhz) {
 
 bool ImageHasFrontKeypad(const RadioImage& image) {
     return GetFrontKeypad(image) != 0;
+}
+
+// ===================================================== Power Saving dialog
+
+const ChoiceTexts& TransmitTimerTexts() {
+    static const ChoiceTexts t = [] {
+        ChoiceTexts texts = {"0.5 min"};
+        for (const std::string& s : NumberTexts("%-3d min", 1, 7, 1)) texts.push_back(s);
+        return texts;
+    }();
+    return t;
+}
+const ChoiceTexts& PenaltyTimerSeconds() {
+    static const ChoiceTexts t = {"0", "6", "20", "60"};
+    return t;
+}
+const ChoiceTexts& PenaltyTimerTexts() {
+    static const ChoiceTexts t = FormatTexts("%s s", PenaltyTimerSeconds());
+    return t;
+}
+const ChoiceTexts& ReleaseTimerSeconds() {
+    static const ChoiceTexts t = {"0", "2", "3", "5"};
+    return t;
+}
+const ChoiceTexts& ReleaseTimerTexts() {
+    static const ChoiceTexts t = FormatTexts("%s s", ReleaseTimerSeconds());
+    return t;
+}
+const ChoiceTexts& RxSaveModeTexts() {
+    static const ChoiceTexts t = {"ABS", "1:1", "1:1.5", "1:2", "1:2.5", "1:3", "1:3.5", "1:4"};
+    return t;
+}
+const ChoiceTexts& MicGainTexts() {
+    static const ChoiceTexts t = {"Standard", "+6dB", "-6dB"};
+    return t;
+}
+const ChoiceTexts& LowBatteryAlertTexts() {
+    static const ChoiceTexts t = {"Disable", " 2s", " 5s", "10s"};
+    return t;
+}
+
+std::string PowerOnTagText(const std::string& tag) {
+    return CommonParams::CompletePowerOnTag(tag);
+}
+
+std::string CommitPowerOnTag(const std::string& text) {
+    std::string tag = CommonParams::CompletePowerOnTag(text);
+    for (char& c : tag) {
+        const char upper = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+        c = CodeToChar(CharToCode(upper));
+    }
+    return tag;
 }
 
 }  // namespace kp07

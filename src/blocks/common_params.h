@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "blocks/choice_texts.h"
 #include "image/radio_image.h"
 
 namespace kp07 {
@@ -58,5 +59,24 @@ class CommonParams {
 
 // The front keypad option of an image (keypad selection not 0).
 bool ImageHasFrontKeypad(const RadioImage& image);
+
+// ===================================================== Power Saving dialog
+// Texts of the Power Saving Parameters lists and the rules of its tag field.
+
+const ChoiceTexts& TransmitTimerTexts();   // "0.5 min", then "1   min" .. "7   min"
+const ChoiceTexts& PenaltyTimerSeconds();  // "0", "6", "20", "60"
+const ChoiceTexts& PenaltyTimerTexts();
+const ChoiceTexts& ReleaseTimerSeconds();  // "0", "2", "3", "5"
+const ChoiceTexts& ReleaseTimerTexts();
+const ChoiceTexts& RxSaveModeTexts();  // "ABS", "1:1" .. "1:4"
+const ChoiceTexts& MicGainTexts();
+const ChoiceTexts& LowBatteryAlertTexts();
+
+// The power-on tag as its field shows it: cut and blanked to 8 characters.
+std::string PowerOnTagText(const std::string& tag);
+// A typed power-on tag as the radio will show it: letters in upper case (the
+// display has no small ones), characters outside the tag alphabet as
+// blanks, filled with blanks to 8 characters.
+std::string CommitPowerOnTag(const std::string& text);
 
 }  // namespace kp07

@@ -1,6 +1,7 @@
 // Emergency settings.
 #pragma once
 
+#include "blocks/choice_texts.h"
 #include "image/radio_image.h"
 
 namespace kp07 {
@@ -24,5 +25,15 @@ class EmergencyParams {
     unsigned keyDuration = 0;
     unsigned loneWorkerTimer = 0;
 };
+
+// Texts of the Emergency lists. Silent Mode uses the Disabled/Enabled list.
+// The channel list: "current Channel", "Priority Channel (Pri Mode)", then
+// one text per channel slot, the 77 CB channels "CB CH-01".. and the 91
+// others "CH-001".. (170 items).
+const ChoiceTexts& EmergencyChannelTexts();
+const ChoiceTexts& EmergencyRxTimeTexts();  // 5 .. 80 s
+const ChoiceTexts& EmergencyTxTimeTexts();  // 5 .. 80 s
+const ChoiceTexts& EmergencyKeyDurationTexts();
+const ChoiceTexts& LoneWorkerTimerTexts();  // " 5 min" .. "60 min"
 
 }  // namespace kp07

@@ -58,6 +58,11 @@ int FindKeyFunction(const std::string& text) {
     return -1;
 }
 
+const ChoiceTexts& RotarySwitchTexts() {
+    static const ChoiceTexts t = {"Channel", "Group"};
+    return t;
+}
+
 void KeyFunctionParams::SetDefaults() {
     std::copy(std::begin(kDefaultKeys), std::end(kDefaultKeys), keys.begin());
     rotarySwitchMode = 0;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "blocks/choice_texts.h"
 #include "image/radio_image.h"
 
 namespace kp07 {
@@ -16,6 +17,8 @@ constexpr int kKeyFunctionCount = 34;  // 0 "None" .. 33 "Scan Mode"
 const std::string& KeyFunctionName(int function);
 // The function whose text is exactly `text`, or -1.
 int FindKeyFunction(const std::string& text);
+// The rotary switch's modes: "Channel", "Group".
+const ChoiceTexts& RotarySwitchTexts();
 
 class KeyFunctionParams {
   public:

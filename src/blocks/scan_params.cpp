@@ -45,4 +45,43 @@ void ScanParams::SetPriorityCheckTimer(unsigned item) {
     priorityCheckLow = p & 1;
 }
 
+// ------------------------------------------------------------ list texts
+
+const ChoiceTexts& ResumeTime1Seconds() {
+    static const ChoiceTexts t = {"0.25", "0.5", "1", "2", "3", "4", "5", "10"};
+    return t;
+}
+const ChoiceTexts& ResumeTime1Texts() {
+    static const ChoiceTexts t = FormatTexts("%s s", ResumeTime1Seconds());
+    return t;
+}
+const ChoiceTexts& ResumeTime2Seconds() {
+    static const ChoiceTexts t = {"2", "3", "4", "5", "10", "15", "20", "30"};
+    return t;
+}
+const ChoiceTexts& ResumeTime2Texts() {
+    static const ChoiceTexts t = FormatTexts("%s s", ResumeTime2Seconds());
+    return t;
+}
+const ChoiceTexts& PriorityCheckTimerSeconds() {
+    static const ChoiceTexts t = {"1", "2", "5"};
+    return t;
+}
+const ChoiceTexts& PriorityCheckTimerTexts() {
+    static const ChoiceTexts t = FormatTexts("%s s", PriorityCheckTimerSeconds());
+    return t;
+}
+const ChoiceTexts& ScanSpeedTexts() {
+    static const ChoiceTexts t = {"Fast", "Slow"};
+    return t;
+}
+const ChoiceTexts& GroupScanTexts() {
+    static const ChoiceTexts t = BlankedToOneWidth({"Group Only", "Select FULL Channel"});
+    return t;
+}
+const ChoiceTexts& RevertChannelTexts() {
+    static const ChoiceTexts t = {"Priority Channel", "Start Channel", "Last Busy Channel"};
+    return t;
+}
+
 }  // namespace kp07

@@ -1,6 +1,7 @@
 // Scanning settings.
 #pragma once
 
+#include "blocks/choice_texts.h"
 #include "image/radio_image.h"
 
 namespace kp07 {
@@ -30,5 +31,17 @@ class ScanParams {
     unsigned scanSpeed = 0;
     unsigned groupScan = 1;
 };
+
+// Texts of the Scanning Parameters lists. Priority Check and Talk Back use
+// the Disabled/Enabled list.
+const ChoiceTexts& ResumeTime1Seconds();         // "0.25" .. "10"
+const ChoiceTexts& ResumeTime1Texts();           // "0.25 s" .. "10 s"
+const ChoiceTexts& ResumeTime2Seconds();         // "2" .. "30"
+const ChoiceTexts& ResumeTime2Texts();           // "2 s" .. "30 s"
+const ChoiceTexts& PriorityCheckTimerSeconds();  // "1", "2", "5"
+const ChoiceTexts& PriorityCheckTimerTexts();    // item P - 1
+const ChoiceTexts& ScanSpeedTexts();
+const ChoiceTexts& GroupScanTexts();
+const ChoiceTexts& RevertChannelTexts();
 
 }  // namespace kp07

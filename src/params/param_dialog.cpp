@@ -6,7 +6,9 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "image/radio_image.h"
 #include "resources/strings.h"
+#include "widgets/enter_combo.h"
 #include "widgets/filter_edit.h"
 
 namespace kp07 {
@@ -94,6 +96,14 @@ void CParamDialog::RegisterControl(QWidget* control, int id, bool helpOnFocus) {
     control->setProperty(kHelpOnFocusProperty, helpOnFocus);
     controls_[id] = control;
     control->installEventFilter(this);
+    // The help line is made wide enough for the description of every control
+    // that shows one, so that none is cut.
+    if (helpOnFocus) {
+        const std::string text = LoadString(id);
+        const QString description = QString::fromStdString(text.substr(0, text.find('\n')));
+        const int width = descriptionPane_->fontMetrics().horizontalAdvance(description) + 8;
+        if (width > descriptionPane_->minimumWidth()) descriptionPane_->setMinimumWidth(width);
+    }
 }
 
 QWidget* CParamDialog::Control(int id) const {
@@ -125,6 +135,20 @@ bool CParamDialog::CommitTextField(CFilterEdit* field) {
     field->SetCommitted(false);
     if (it->second) it->second();
     return true;
+}
+
+CEnterComboBox* CParamDialog::AddList(int id, const std::vector<std::string>& texts, unsigned value,
+                                      std::function<void(unsigned)> chosen) {
+    auto* list = new CEnterComboBox(body_);
+    list->SetChoices(texts);
+    list->SelectChoice(value < texts.size() ? int(value) : -1);
+    RegisterControl(list, id);
+    connect(list, &QComboBox::currentIndexChanged, this, [chosen = std::move(chosen)](int item) {
+        if (item < 0) return;
+        imageModified = 1;
+        if (chosen) chosen(unsigned(item));
+    });
+    return list;
 }
 
 void CParamDialog::SetOkButton(QPushButton* ok, bool needsFocus) {

@@ -8,6 +8,8 @@
 #include <QDialog>
 #include <functional>
 #include <map>
+#include <string>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -15,6 +17,7 @@ class QStatusBar;
 
 namespace kp07 {
 
+class CEnterComboBox;
 class CFilterEdit;
 
 // String ids of the help line.
@@ -58,6 +61,12 @@ class CParamDialog : public QDialog {
     // Commits `field` now if it is marked committed (clearing the mark
     // first). Returns whether it committed.
     bool CommitTextField(CFilterEdit* field);
+
+    // Creates a registered list in the body holding `texts` with item
+    // `value` selected (none when the list has no such item). Each choice the
+    // user makes marks the image modified and is handed to `chosen`.
+    CEnterComboBox* AddList(int id, const std::vector<std::string>& texts, unsigned value,
+                            std::function<void(unsigned item)> chosen);
 
     // The OK button; with `needsFocus` OK acts only while the button itself
     // has the focus, so Enter in a field commits the field and the dialog

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QComboBox>
+#include <string>
+#include <vector>
 
 namespace kp07 {
 
@@ -11,6 +13,12 @@ class CEnterComboBox : public QComboBox {
     Q_OBJECT
   public:
     explicit CEnterComboBox(QWidget* parent = nullptr);
+
+    // Replaces the items by `texts`, quietly (no change signal).
+    void SetChoices(const std::vector<std::string>& texts);
+    // Selects item `index` quietly; an index the list does not have (a value
+    // no item stands for) leaves nothing selected.
+    void SelectChoice(int index);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
