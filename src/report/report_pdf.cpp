@@ -1,13 +1,9 @@
 #include "report/report_pdf.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <vector>
 
+#include "document/safe_save.h"
 #include "report/report_text.h"
 #include "resources/message.h"
 
@@ -107,31 +103,7 @@ std::string ReportPdf(const Report& report) {
 
 bool WriteReportPdf(const Report& report, const std::string& path) {
     const std::string bytes = ReportPdf(report);
-    std::vector<char> temporary(path.begin(), path.end());
-    for (char c : std::string(".XXXXXX")) temporary.push_back(c);
-    temporary.push_back('\0');
-    const int fd = path.empty() ? -1 : ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) {
-        ShowMessage(35, MsgButtons::kOk, MsgIcon::kStop, path);  // "Problem opening file"
-        return false;
-    }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    std::size_t done = 0;
-    bool ok = ::fchmod(fd, 0666 & ~mask) == 0;
-    while (ok && done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) ok = false;
-        if (n > 0) done += std::size_t(n);
-    }
-    if (::close(fd) != 0) ok = false;
-    if (ok && std::rename(temporary.data(), path.c_str()) != 0) ok = false;
-    if (!ok) {
-        ::unlink(temporary.data());
-        ShowMessage(33, MsgButtons::kOk, MsgIcon::kStop);  // "Problem writing to file"
-    }
-    return ok;
+    return SaveFileTellingUser(path, bytes.data(), bytes.size());
 }
 
 }  // namespace kp07
