@@ -20,7 +20,9 @@
 #include "app/demo_radio.h"
 #include "app/file_tools_commands.h"
 #include "app/main_frame.h"
+#include "app/print_commands.h"
 #include "app/radio_commands.h"
+#include "app/settings_commands.h"
 #include "app/signaling_commands.h"
 #include "document/document.h"
 #include "document/user_folders.h"
@@ -78,9 +80,14 @@ CommandLine ParseCommandLine(const QStringList& allArguments) {
     for (const char* s : {"/f", "/F", "-f", "-F"}) {
         if (whole == QLatin1String(s)) line.productionSwitch = true;
     }
-    if (!line.factorySwitch && !line.productionSwitch && !arguments.isEmpty()) {
-        line.fileName = arguments.first();
+    if (line.factorySwitch || line.productionSwitch || arguments.isEmpty()) return line;
+    for (const QString& argument : arguments) {
+        if (!argument.startsWith('/') && !argument.startsWith('-')) continue;
+        const QString flag = argument.mid(1).toLower();
+        if (flag == "p" || flag == "pt") line.printRequest = true;
     }
+    // A print request opens no file: the program starts with a new document.
+    if (!line.printRequest) line.fileName = arguments.first();
     return line;
 }
 
@@ -199,10 +206,12 @@ bool Application::InitInstance(const QStringList& arguments) {
     CKP05View* view = InstallChannelView(*frame_, *profile_);
     CTransferDialog* transfer = InstallRadioCommands(*frame_, *profile_, view);
     InstallCommonCommands(*frame_);
+    InstallSettingsCommands(*frame_, *doc_);
     InstallBackupCommands(*frame_, *doc_, transfer);
     if (demo_) ShowDemoPane(*frame_, demo_->device());
     InstallFileToolCommands(*frame_);
     InstallSignalingCommands(*frame_);
+    InstallPrintCommands(*frame_);
 
     bool ok = true;
     if (line.fileName.isEmpty()) {

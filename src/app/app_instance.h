@@ -18,12 +18,15 @@ class DemoRadio;
 
 // The command line, taken as a whole: a switch counts only when it is the
 // whole command line ("/m", "/M", "-m", "-M" for factory mode; "/f", "/F",
-// "-f", "-F" for production mode); anything else names a data file. Before
-// it, in any order, the program's own options, which are not part of it:
-// "--demo" (the demo radio) and "--desktop" (started from the desktop menu).
+// "-f", "-F" for production mode); anything else names a data file. A
+// request to print a file ("/p FILE", "/pt FILE PRINTER ...", as a file
+// manager sends it) starts a new document instead. Before it, in any order,
+// the program's own options, which are not part of it: "--demo" (the demo
+// radio) and "--desktop" (started from the desktop menu).
 struct CommandLine {
     bool factorySwitch = false;
     bool productionSwitch = false;
+    bool printRequest = false;
     bool demo = false;
     bool desktop = false;
     QString fileName;

@@ -21,7 +21,6 @@ const char* const kDataFileFilter = "KP07 Files(*.K07)|*.K07||";
 namespace {
 
 constexpr int kMsgOpenForRead = 32;
-constexpr int kMsgWriteFailed = 33;
 constexpr int kMsgReadFailed = 34;
 constexpr int kMsgOpenForWrite = 35;
 constexpr int kMsgReadOnly = 49;
@@ -36,6 +35,13 @@ std::size_t ReadFully(int fd, std::uint8_t* data, std::size_t size) {
         done += std::size_t(n);
     }
     return done;
+}
+
+// What a data file holds: the image bytes, then the trailer.
+std::vector<std::uint8_t> DataFileBytes(const RadioImage& image, const FileTrailer& trailer) {
+    std::vector<std::uint8_t> bytes(image.begin(), image.begin() + kImageSize);
+    bytes.insert(bytes.end(), trailer.begin(), trailer.end());
+    return bytes;
 }
 
 }  // namespace
@@ -104,23 +110,14 @@ DataFileWrite StoreDataFile(const std::string& path, const RadioImage& image,
                             const FileTrailer& trailer) {
     SaveTarget target;
     if (CheckSaveTarget(path, &target) != SaveCheck::kOk) return DataFileWrite::kRefused;
-    std::vector<std::uint8_t> bytes(image.begin(), image.begin() + kImageSize);
-    bytes.insert(bytes.end(), trailer.begin(), trailer.end());
+    const std::vector<std::uint8_t> bytes = DataFileBytes(image, trailer);
     return SaveFileSafely(target, bytes.data(), bytes.size()) ? DataFileWrite::kWritten
                                                               : DataFileWrite::kFailed;
 }
 
 bool WriteDataFile(const std::string& path, const RadioImage& image, const FileTrailer& trailer) {
-    switch (StoreDataFile(path, image, trailer)) {
-        case DataFileWrite::kRefused:
-            ShowMessage(kMsgOpenForWrite, MsgButtons::kOk, MsgIcon::kStop, path);
-            return false;
-        case DataFileWrite::kFailed:
-            ShowMessage(kMsgWriteFailed, MsgButtons::kOk, MsgIcon::kStop);
-            return false;
-        case DataFileWrite::kWritten:
-            break;
-    }
+    const std::vector<std::uint8_t> bytes = DataFileBytes(image, trailer);
+    if (!SaveFileTellingUser(path, bytes.data(), bytes.size())) return false;
     imageModified = 0;
     return true;
 }
