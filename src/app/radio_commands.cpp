@@ -18,11 +18,12 @@
 namespace kp07 {
 namespace {
 
+// How long the status bar keeps what a transfer had to say afterwards.
+constexpr int kNoticeShownMs = 15000;
+
 // After the transfer dialog (and the job's message boxes) the keyboard goes
 // back to the main window's grid: a window manager need not activate any
 // window when a modal dialog closes.
-constexpr int kNoticeShownMs = 15000;
-
 void ReturnToGrid(CMainFrame& frame) {
     frame.raise();
     frame.activateWindow();

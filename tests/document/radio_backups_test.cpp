@@ -1,6 +1,6 @@
 // Radio backups: their names, where they go, and that each radio keeps only
-// its newest ones without anything else in the folder being touched; the
-// user's folders the program falls back on.
+// its newest ones without anything else in the folder being touched; where
+// the user's folders are.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -130,25 +130,6 @@ TEST(UserFolders, FollowTheBaseDirectoryVariablesElseTheHomeFolder) {
     setenv("HOME", oldHome.c_str(), 1);
     setenv("XDG_DATA_HOME", oldData.c_str(), 1);
     setenv("XDG_CONFIG_HOME", oldConfig.c_str(), 1);
-}
-
-TEST(UserFolders, ProgramFolderWhenWritableElseTheUsersOwn) {
-    test::TempDir dir;
-    ASSERT_TRUE(test::WriteFileBytes(dir.File("file"), {0}));
-    const std::string user = dir.File("home/.config/kp07xt");
-    const struct {
-        std::string program;
-        std::string chosen;
-    } cases[] = {
-        {dir.path(), dir.path()},
-        {dir.File("missing/bin"), user},
-        {dir.File("file"), user},  // no folder at all
-        {"", user},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(WritableProgramFolder(c.program, user), c.chosen) << c.program;
-    }
-    EXPECT_TRUE(FolderWritable(user));  // made when it was chosen
 }
 
 }  // namespace
