@@ -237,10 +237,18 @@ struct Commands {
     std::string file, file2, out, pdf, date, block, layout = "grid";
 };
 
+// A path or device name: an empty one is a slip of the script that gives it.
+CLI::Validator NotEmpty() {
+    return CLI::Validator(
+        [](std::string& text) { return text.empty() ? std::string("is empty") : std::string(); },
+        "", "not empty");
+}
+
 void AddLinkOptions(CLI::App* sub, TransferOptions& t) {
     sub->add_option("--device", t.device, "serial device of the programming cable")
         ->type_name("PATH")
-        ->required();
+        ->required()
+        ->check(NotEmpty());
     sub->add_option("--speed", t.speed, "speed of the clone link: 9600 (the default) or 19200")
         ->type_name("BAUD")
         ->check(CLI::IsMember({9600, 19200}).description(""));
@@ -253,7 +261,7 @@ void AddLinkOptions(CLI::App* sub, TransferOptions& t) {
 
 // An argument given by its place, named as the help shows it.
 CLI::Option* Positional(CLI::App* sub, const char* name, std::string& value, const char* what) {
-    return sub->add_option(name, value, what)->type_name("");
+    return sub->add_option(name, value, what)->type_name("")->check(NotEmpty());
 }
 
 // The date check of the report, as an argument check: a wrong date is a usage error.
@@ -313,7 +321,8 @@ void BuildCommandLine(CLI::App& app, Commands& c, bool& man) {
                    "the data file to write: replaced only when the upload completed, with the "
                    "radio's image exactly as read")
         ->type_name("FILE.K07")
-        ->required();
+        ->required()
+        ->check(NotEmpty());
     up->footer(
         "When the radio is not in clone mode yet, switch it off and on again when asked.\n"
         "The data file's folder is checked before the radio is called.");
@@ -336,7 +345,8 @@ void BuildCommandLine(CLI::App& app, Commands& c, bool& man) {
         app.add_subcommand("report", "print the report of a data file that File > Print gives");
     Positional(report, "FILE.K07", c.file, "the data file")->required();
     report->add_option("--pdf", c.pdf, "write a PDF file instead of plain text")
-        ->type_name("OUT.pdf");
+        ->type_name("OUT.pdf")
+        ->check(NotEmpty());
     report->add_option("--date", c.date, "the date on the pages instead of today's")
         ->type_name("M/D/YYYY")
         ->check(ReportDate());
@@ -362,7 +372,8 @@ void BuildCommandLine(CLI::App& app, Commands& c, bool& man) {
     Positional(importCsv, "IN.csv", c.file2, "the CSV file to read (either layout)")->required();
     importCsv
         ->add_option("--out", c.out, "write the result to NEW.K07 instead of replacing FILE.K07")
-        ->type_name("NEW.K07");
+        ->type_name("NEW.K07")
+        ->check(NotEmpty());
     importCsv->footer(
         "Every cell is checked with the channel grid's rules; the refused cells are listed\n"
         "by row and column, and then no file is written (exit status 1). The layout, grid\n"

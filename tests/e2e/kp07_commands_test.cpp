@@ -145,12 +145,14 @@ TEST_F(Kp07CommandsTest, HelpNamesTheArgumentsAndUsageErrorsExitWithTwo) {
         {"export-csv", masterFile, "-", "--layout", "other"},
         {"import-csv", masterFile},
         {"import-csv", masterFile, "a.csv", "--out"},
+        {"import-csv", masterFile, "a.csv", "--out", ""},  // not: back into the master
         {"diff", masterFile},
         {"diff", masterFile, masterFile, masterFile},
         {"dump"},
         {"dump", masterFile, "NoSuchBlock"},
         {"channels", masterFile, "extra"},
         {"download", "--device", "x"},
+        {"download", "--device", "", masterFile},
         {"upload", "--device", "x", "--out", "f.K07", "--speed", "fast"},
         {"upload", "--device", "x", "--out", "f.K07", "--timeout", "86401"},
     };
