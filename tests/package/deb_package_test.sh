@@ -36,6 +36,8 @@ for f in usr/bin/kp07xt usr/bin/kp07 usr/bin/kr318-sim usr/bin/image-dump \
   grep -q " \./$f\$" <<<"$contents" || fail "$f is not in the package"
 done
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt"
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/man/man1/kp07.1 | grep -q 'verify' ||
+  fail "the manual page is not the one kp07 writes"
 dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/kp07xt.desktop |
   grep -q '^Exec=kp07xt --desktop %f$' || fail "the desktop entry does not say it starts the program"
 
