@@ -192,6 +192,9 @@ void CAlignmentDlg::OpenEditor(int item) {
     }
     for (QLineEdit* value : values_) value->setEnabled(true);
     ShowValues();
+    // A window manager need not give the keyboard back to this dialog when
+    // the editor closes.
+    activateWindow();
     values_[std::size_t(item)]->setFocus(Qt::OtherFocusReason);
 }
 
