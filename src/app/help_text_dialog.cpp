@@ -33,7 +33,7 @@ CHelpTextDlg::CHelpTextDlg(Text which, QWidget* parent)
     layout->addWidget(buttons);
     const QFontMetrics metrics(text_->font());
     resize(metrics.horizontalAdvance(QString(66, QLatin1Char('M'))) + 40,
-           metrics.lineSpacing() * 26 + 60);
+           metrics.lineSpacing() * 34 + 60);
 }
 
 }  // namespace kp07
