@@ -12,6 +12,7 @@
 #include "link/serial_port.h"
 #include "link/transfer_dialog.h"
 #include "resources/command_ids.h"
+#include "signaling/five_tone_systems_dialog.h"
 
 namespace kp07 {
 
@@ -63,6 +64,11 @@ void InstallAlignmentCommands(CMainFrame& frame, CTransferDialog& transfer, CKP0
             if (RunFileDataViewer(&frame)) frame.ApplyRefresh(kRefreshAll);
         });
     }
+    // 5-Tone Systems opened it inside the frame's bracket: the image is
+    // rebuilt already. Bytes taken may change channels, so the view follows.
+    CFiveToneSystemsDlg::SetFileDataViewerHook([&frame](QWidget* parent) {
+        if (RunFileDataViewer(parent)) frame.ApplyRefresh(kRefreshAll);
+    });
 }
 
 }  // namespace kp07

@@ -10,8 +10,9 @@ class CKP05View;
 class CMainFrame;
 class CTransferDialog;
 
-// Registers the commands; the transfer dialog is the program's one instance
-// (the alignment's way in and out run transfers through it).
+// Registers the commands and the file data viewer's keys; the transfer
+// dialog is the program's one instance (the alignment's way in and out run
+// transfers through it).
 void InstallAlignmentCommands(CMainFrame& frame, CTransferDialog& transfer, CKP05View* view);
 
 // Alignment mode from start to end in the frame's bracket: the image

@@ -15,9 +15,11 @@
 #include "app/app_profile.h"
 #include "app/channel_view_commands.h"
 #include "app/common_commands.h"
+#include "app/file_tools_commands.h"
 #include "app/help_commands.h"
 #include "app/main_frame.h"
 #include "app/radio_commands.h"
+#include "app/signaling_commands.h"
 #include "document/document.h"
 #include "image/process_state.h"
 #include "image/radio_image.h"
@@ -139,6 +141,8 @@ bool Application::InitInstance(const QStringList& arguments) {
     CKP05View* view = InstallChannelView(*frame_, *profile_);
     CTransferDialog* transfer = InstallRadioCommands(*frame_, *profile_, view);
     InstallCommonCommands(*frame_);
+    InstallFileToolCommands(*frame_);
+    InstallSignalingCommands(*frame_);
     InstallAlignmentCommands(*frame_, *transfer, view);
     InstallHelpCommands(*frame_);
 

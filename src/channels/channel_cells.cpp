@@ -121,18 +121,35 @@ bool CurrentRadioHasAlphaTags() {
     return !hardware || hardware->model != 0;
 }
 
+namespace {
+
+// The option unit and the paging codes, which only the image holds.
+void LoadImageContext(const RadioImage& image, EditContext* ctx) {
+    ctx->optionBoard = GetOptionBoard(image);
+    PagingParams paging;
+    paging.Load(image);
+    for (int i = 0; i < kPageCodeCount; ++i) {
+        if (paging.pages[std::size_t(i)].entered) ctx->pagingCodes.push_back(i + 1);
+    }
+}
+
+}  // namespace
+
 EditContext CurrentEditContext() {
     EditContext ctx;
     ctx.alphaTags = CurrentRadioHasAlphaTags();
     if (signalingType) ctx.fiveTone = signalingType->type == kFiveTone;
-    if (radioImage) {
-        ctx.optionBoard = GetOptionBoard(*radioImage);
-        PagingParams paging;
-        paging.Load(*radioImage);
-        for (int i = 0; i < kPageCodeCount; ++i) {
-            if (paging.pages[std::size_t(i)].entered) ctx.pagingCodes.push_back(i + 1);
-        }
-    }
+    if (radioImage) LoadImageContext(*radioImage, &ctx);
+    return ctx;
+}
+
+EditContext EditContextOf(const RadioImage& image) {
+    EditContext ctx;
+    HardwareParams hw;
+    hw.Load(image);
+    ctx.alphaTags = hw.model != 0;
+    ctx.fiveTone = IsFiveTone(image);
+    LoadImageContext(image, &ctx);
     return ctx;
 }
 

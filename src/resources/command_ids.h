@@ -14,6 +14,9 @@ constexpr int kRecentFirst = 57616;  // the four recent files
 constexpr int kRecentLast = 57619;
 constexpr int kExit = 57665;
 constexpr int kConfigure = 32850;
+constexpr int kExportChannels = 32870;
+constexpr int kImportChannels = 32871;
+constexpr int kCompareWithFile = 32872;
 // Edit
 constexpr int kCopy = 57634;
 constexpr int kPaste = 57637;

@@ -72,6 +72,15 @@ const StringEntry kEntries[] = {
     {3611, "Select or type the serial device of this COM port (e.g. /dev/ttyUSB0)\n<SELECT>"},
     // Missing help file.
     {5010, "Not Exist Html Help File\n\n   File Path [ %1 ]"},
+    // Channel lists and the comparison: titles and file-dialog filters.
+    {6160, "Export Channels"},
+    {6161, "Import Channels"},
+    {6162, "Compare with File"},
+    {6163, "Channel grid (*.csv)"},
+    {6164, "Generic channel list (*.csv)"},
+    {6165, "Channel lists (*.csv *.CSV);;All files (*)"},
+    {6166, "%1 compared with %2 (document -> file):"},
+    {6167, "KP07 Files (*.K07 *.k07);;All files (*)"},
     // Status-bar texts of the commands.
     {32772, "Hardware dependent data"},
     {32773, "Select the signaling system (2-Tone / 5-Tone)"},
@@ -107,6 +116,9 @@ const StringEntry kEntries[] = {
     {32841, "Solutions to common problems"},
     {32842, "Display program information and version"},
     {32850, "Configure KP07XT"},
+    {32870, "Write the channels into a CSV file"},
+    {32871, "Read the channels from a CSV file"},
+    {32872, "List the differences between this data and a data file"},
     {57345, "F1 for Help   F2 for Group Change   F3 for DCS Invert   F10 for Menus"},
     {57600, "Create a new document"},
     {57601, "Open an existing data file"},
