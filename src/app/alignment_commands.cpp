@@ -20,6 +20,7 @@ void RunAlignment(CMainFrame& frame, CTransferDialog& transfer) {
     if (!radioImage) return;
     RebuildImage(*radioImage);
     ReplaceCurrentPort();
+    uploadSucceeded = 0;  // an earlier Upload's success says nothing here
     const TransferRunner run = [&transfer](int mode) {
         transfer.SetMode(mode);
         return transfer.RunModal() == QDialog::Accepted;
