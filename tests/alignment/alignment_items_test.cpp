@@ -1,5 +1,4 @@
-// Working a shown value back into the stored base values, and what the
-// Alignment dialog shows of a channel.
+// Working a shown value back into the stored base values.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -51,8 +50,6 @@ TEST_F(AlignmentItemsTest, StoreItemWorksTheBaseValueBack) {
     const Field dcsNarrow = [](const AlignmentData& a) { return a.dcsModulation[1]; };
     const Field rssiWide = [](const AlignmentData& a) { return a.rssi[0]; };
     const Field rssiNarrow = [](const AlignmentData& a) { return a.rssi[1]; };
-    const Field tightWide = [](const AlignmentData& a) { return a.squelchTight[0]; };
-    const Field mic = [](const AlignmentData& a) { return a.micSensitivity; };
     const Field none = [](const AlignmentData&) { return 0; };
     const struct {
         const char* name;
@@ -71,14 +68,11 @@ TEST_F(AlignmentItemsTest, StoreItemWorksTheBaseValueBack) {
         // k = 0.5, slope -5: -2.5 rounds away from zero to -3.
         {"power low, -2.5", [](AlignmentData& a) { a.powerSlope[1][1] = 0x85; }, 0, 480.0, 470.0, 0,
          1, 0, 100, powerLow, 103, powerHigh, 0},
-        {"power low, +2.5", [](AlignmentData& a) { a.powerSlope[1][1] = 0x05; }, 0, 480.0, 470.0, 0,
-         1, 0, 100, powerLow, 97, none, 0},
         // Lower half: k = 2 x 15 / 40 = 0.75 with the first slope, +8: 6.
         {"power, lower half", [](AlignmentData& a) { a.powerSlope[0][0] = 0x08; }, 0, 455.0, 470.0,
          0, 0, 0, 100, powerHigh, 94, none, 0},
         {"power below the window", nullptr, 0, 430.0, 470.0, 0, 0, 0, 120, powerHigh, 120, none, 0},
         {"power above the window", nullptr, 0, 510.0, 470.0, 0, 0, 0, 100, powerHigh, 132, none, 0},
-        {"power held to 255", nullptr, 0, 475.0, 470.0, 0, 0, 0, 255, powerHigh, 255, none, 0},
         // Deviations are stored as wide 5 kHz values.
         {"deviation, narrow", nullptr, 2, 470.0, 470.0, 2, 0, 0, 50, deviation, 100, none, 0},
         {"deviation, wide 4 kHz", nullptr, 2, 470.0, 470.0, 1, 0, 0, 50, deviation, 63, none, 0},
@@ -101,8 +95,6 @@ TEST_F(AlignmentItemsTest, StoreItemWorksTheBaseValueBack) {
         {"DCS, ratio 0", [](AlignmentData& a) { a.dcsRatio = 0; }, 4, 470.0, 470.0, 2, 0, 2, 30,
          dcsNarrow, 30, dcsWide, 255},
         {"RSSI, narrow", nullptr, 8, 470.0, 470.0, 2, 0, 0, 77, rssiNarrow, 77, rssiWide, 51},
-        {"squelch tight, wide", nullptr, 10, 470.0, 470.0, 0, 0, 0, 70, tightWide, 70, none, 0},
-        {"microphone", nullptr, 1, 470.0, 470.0, 0, 0, 0, 99, mic, 99, none, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -139,83 +131,6 @@ TEST_F(AlignmentItemsTest, StoringRecomputesEveryChannelsTuning) {
     EXPECT_EQ(ItemValue(hw, b, kItemMaxDeviation), 40);
     // Receiver: 80 x (460 - 450) / 40 = 20.
     EXPECT_EQ(ItemValue(hw, b, kItemRxSensitivity), 20);
-}
-
-TEST_F(AlignmentItemsTest, WhatTheDialogShowsOfAChannel) {
-    const struct {
-        double rx, tx;
-        int bandwidth, power, tone;
-        double ctcss, dcs;
-        AlignmentChannelTexts texts;
-        const char* item0;
-        const char* item4;  // "" when hidden
-        unsigned word;      // the sub-audio word of 34h/35h
-    } cases[] = {
-        {476.425,
-         477.175,
-         0,
-         0,
-         0,
-         0,
-         0,
-         {"476.42500 ", "477.17500 ", "High", "None ", "-----", "Wide 5kHz"},
-         "RF Power (High)",
-         "",
-         0},
-        {150.0,
-         155.5,
-         2,
-         1,
-         1,
-         885,
-         0,
-         {"150.00000 ", "155.50000 ", "Low ", "CTCSS", " 88.5", "Narrow"},
-         "RF Power (Low)",
-         "CTCSS Modulation",
-         885},
-        // Octal digits 0 2 3: 2 x 8 + 3.
-        {470.0,
-         470.0,
-         1,
-         0,
-         2,
-         0,
-         23,
-         {"470.00000 ", "470.00000 ", "High", "DCS  ", "023  ", "Wide 4kHz"},
-         "RF Power (High)",
-         "DCS Modulation",
-         19},
-        // 7 x 64 + 5 x 8 + 4.
-        {470.0,
-         470.0,
-         0,
-         0,
-         2,
-         0,
-         754,
-         {"470.00000 ", "470.00000 ", "High", "DCS  ", "754  ", "Wide 5kHz"},
-         "RF Power (High)",
-         "DCS Modulation",
-         492},
-    };
-    for (const auto& c : cases) {
-        ChannelRecord& r = Channel(c.tx, c.rx, c.bandwidth, c.power, c.tone);
-        r.txCtcss = c.ctcss;
-        r.txDcsCode = c.dcs;
-        const AlignmentChannelTexts t = ChannelTexts(r);
-        EXPECT_EQ(t.rxFrequency, c.texts.rxFrequency);
-        EXPECT_EQ(t.txFrequency, c.texts.txFrequency);
-        EXPECT_EQ(t.power, c.texts.power);
-        EXPECT_EQ(t.subAudio, c.texts.subAudio);
-        EXPECT_EQ(t.toneCode, c.texts.toneCode);
-        EXPECT_EQ(t.bandwidth, c.texts.bandwidth);
-        EXPECT_EQ(ItemLabel(r, kItemRfPower), c.item0);
-        EXPECT_EQ(ItemShown(r, kItemSubAudio), *c.item4 != '\0');
-        if (*c.item4) {
-            EXPECT_EQ(ItemLabel(r, kItemSubAudio), c.item4);
-        }
-        EXPECT_EQ(SubAudioWord(r), c.word);
-    }
 }
 
 }  // namespace
