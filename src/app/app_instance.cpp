@@ -18,7 +18,9 @@
 #include "app/file_tools_commands.h"
 #include "app/help_commands.h"
 #include "app/main_frame.h"
+#include "app/print_commands.h"
 #include "app/radio_commands.h"
+#include "app/settings_commands.h"
 #include "app/signaling_commands.h"
 #include "document/document.h"
 #include "image/process_state.h"
@@ -38,9 +40,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     for (const char* s : {"/f", "/F", "-f", "-F"}) {
         if (whole == QLatin1String(s)) line.productionSwitch = true;
     }
-    if (!line.factorySwitch && !line.productionSwitch && !arguments.isEmpty()) {
-        line.fileName = arguments.first();
+    if (line.factorySwitch || line.productionSwitch || arguments.isEmpty()) return line;
+    for (const QString& argument : arguments) {
+        if (!argument.startsWith('/') && !argument.startsWith('-')) continue;
+        const QString flag = argument.mid(1).toLower();
+        if (flag == "p" || flag == "pt") line.printRequest = true;
     }
+    // A print request opens no file: the program starts with a new document.
+    if (!line.printRequest) line.fileName = arguments.first();
     return line;
 }
 
@@ -141,8 +148,10 @@ bool Application::InitInstance(const QStringList& arguments) {
     CKP05View* view = InstallChannelView(*frame_, *profile_);
     CTransferDialog* transfer = InstallRadioCommands(*frame_, *profile_, view);
     InstallCommonCommands(*frame_);
+    InstallSettingsCommands(*frame_, *doc_);
     InstallFileToolCommands(*frame_);
     InstallSignalingCommands(*frame_);
+    InstallPrintCommands(*frame_);
     InstallAlignmentCommands(*frame_, *transfer, view);
     InstallHelpCommands(*frame_);
 

@@ -75,7 +75,6 @@ std::string ToneValueText(int type, double ctcssTenths, double dcsCode) {
 
 std::string TextCell(const ChannelTable& table, const ChannelRecord& r, int slot, int col,
                      bool alphaTags) {
-    static const char* const kSignalingTypes[] = {"--", "Signal", "Page", "Option"};
     static const char* const kLockOut[] = {"--", "BC", "BT"};
     switch (col) {
         case kColChannel:
@@ -101,9 +100,10 @@ std::string TextCell(const ChannelTable& table, const ChannelRecord& r, int slot
             return r.power ? "L" : "H";
         case kColSquelch:
             return Printf("%2d", r.squelchLevel);
-        case kColSignalingType:
-            return r.signalingType >= 0 && r.signalingType <= 3 ? kSignalingTypes[r.signalingType]
-                                                                : "--";
+        case kColSignalingType: {
+            const std::string name = SignalingTypeName(r.signalingType);
+            return name.empty() ? "--" : name;
+        }
         case kColSignalingNumber:
             return r.signalingNumber == 0 ? "--" : Printf("%2d", r.signalingNumber);
         case kColEncryption:

@@ -9,26 +9,15 @@
 
 #include "channels/image_diff.h"
 #include "document/data_file.h"
+#include "document/safe_save.h"
 #include "resources/message.h"
 
 namespace kp07 {
 namespace {
 
 constexpr int kMsgOpenForRead = 32;
-constexpr int kMsgWriteFailed = 33;
 constexpr int kMsgReadFailed = 34;
 constexpr int kMsgBadFormat = 37;
-
-bool WriteAll(int fd, const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += std::size_t(n);
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -77,19 +66,7 @@ bool ReadTextFile(const std::string& path, std::size_t limit, std::string* text)
 }
 
 bool WriteTextFile(const std::string& path, const std::string& text) {
-    const std::string temporary = path + ".tmp~";
-    const int fd = path.empty()
-                       ? -1
-                       : ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    bool ok = fd >= 0 && WriteAll(fd, text);
-    if (fd >= 0) ok = ::fsync(fd) == 0 && ok;
-    if (fd >= 0 && ::close(fd) != 0) ok = false;
-    if (ok) ok = std::rename(temporary.c_str(), path.c_str()) == 0;
-    if (!ok) {
-        if (fd >= 0) std::remove(temporary.c_str());
-        ShowMessage(kMsgWriteFailed, MsgButtons::kOk, MsgIcon::kStop, path);
-    }
-    return ok;
+    return SaveFileTellingUser(path, text.data(), text.size());
 }
 
 ToolOutput ExportChannelsFile(const std::string& dataFile, const std::string& csvPath,
