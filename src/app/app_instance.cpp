@@ -13,12 +13,14 @@
 #include <QVBoxLayout>
 
 #include "alignment/password_dialog.h"
+#include "app/alignment_commands.h"
 #include "app/app_profile.h"
 #include "app/backup_commands.h"
 #include "app/channel_view_commands.h"
 #include "app/common_commands.h"
 #include "app/demo_radio.h"
 #include "app/file_tools_commands.h"
+#include "app/help_commands.h"
 #include "app/main_frame.h"
 #include "app/print_commands.h"
 #include "app/radio_commands.h"
@@ -212,6 +214,8 @@ bool Application::InitInstance(const QStringList& arguments) {
     InstallFileToolCommands(*frame_);
     InstallSignalingCommands(*frame_);
     InstallPrintCommands(*frame_);
+    InstallAlignmentCommands(*frame_, *transfer, view);
+    InstallHelpCommands(*frame_);
 
     bool ok = true;
     if (line.fileName.isEmpty()) {

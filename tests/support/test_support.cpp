@@ -46,6 +46,7 @@ RadioImage RandomImage(std::mt19937& rng) {
 
 }  // namespace kp07::test
 
+#include "alignment/alignment_mode.h"
 #include "channels/visible_items.h"
 #include "document/document.h"
 #include "image/process_state.h"
@@ -60,5 +61,6 @@ void ResetProcessStateForTest() {
     ResetVisibleItemsForTest();
     ResetLinkStateForTest();
     SetDefaultFileDirectory("");
+    ResetAlignmentStateForTest();
 }
 }  // namespace kp07
