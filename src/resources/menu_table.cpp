@@ -107,8 +107,9 @@ const std::vector<Menu>& MainMenus() {
          {Cmd(cmd::kUpload, "&Upload"), Cmd(cmd::kDownload, "&Download"), Separator(),
           Cmd(cmd::kAlignment, "&Alignment...")}},
         {"&Help",
-         {Cmd(cmd::kGetStarted, "&Get Started"), Cmd(cmd::kCommonProblems, "&Common Problems"),
-          Separator(), Cmd(cmd::kAbout, "&About KP07XT...")}},
+         {Cmd(cmd::kHelpIndex, "Help &Topics"), Separator(), Cmd(cmd::kGetStarted, "&Get Started"),
+          Cmd(cmd::kCommonProblems, "&Common Problems"), Separator(),
+          Cmd(cmd::kAbout, "&About KP07XT...")}},
     };
     return menus;
 }
