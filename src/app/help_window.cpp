@@ -1,6 +1,7 @@
 #include "app/help_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QFile>
 #include <QKeySequence>
@@ -116,12 +117,16 @@ void HelpWindow::Attach(QWidget* asking) {
     const bool shown = isVisible();
     setParent(owner, Qt::Window);
     if (shown) setGeometry(place);
-    if (dialog_) connect(dialog_, &QDialog::finished, this, &HelpWindow::BackToFrame);
+    if (dialog_) connect(dialog_, &QDialog::finished, this, &HelpWindow::DialogFinished);
 }
 
-void HelpWindow::BackToFrame() {
+void HelpWindow::DialogFinished() {
+    // The window goes to the dialog that is modal now (a list closed over
+    // its dialog), or back to the frame, and stays open.
+    QWidget* next = QApplication::activeModalWidget();
+    if (next == dialog_) next = nullptr;
     const bool shown = isVisible();
-    Attach(frame_);
+    Attach(next ? next : frame_.data());
     if (shown) show();
 }
 

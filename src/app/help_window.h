@@ -41,7 +41,7 @@ class HelpWindow : public QMainWindow {
     explicit HelpWindow(QWidget* frame);
     void Open(const QUrl& url);
     void Attach(QWidget* asking);
-    void BackToFrame();
+    void DialogFinished();
 
     QPointer<QWidget> frame_;
     QPointer<QDialog> dialog_;

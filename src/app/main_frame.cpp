@@ -379,7 +379,8 @@ void CMainFrame::ShowHelp(int context) {
     const HelpPlace place = HelpPlaceFor(context, DialogTemplateOf(asking));
     // The pages are built into the program; only a broken build lacks one.
     if (!HelpWindow::PageExists(place.page)) {
-        ShowMessage(kMsgMissingHelpFile, MsgButtons::kOk, MsgIcon::kStop, place.page);
+        ShowMessage(kMsgMissingHelpFile, MsgButtons::kOk, MsgIcon::kStop,
+                    HelpWindow::PageUrl(place.page, "").toString().toStdString());
         return;
     }
     HelpWindow::Show(HelpWindow::PageUrl(place.page, place.anchor), this, asking);

@@ -21,12 +21,15 @@
 #include <set>
 
 #include "app/app_instance.h"
+#include "app/help_requests.h"
 #include "app/help_window.h"
 #include "app/main_frame.h"
 #include "blocks/image_ops.h"
 #include "channels/channel_columns.h"
 #include "channels/channel_view.h"
 #include "image/process_state.h"
+#include "link/transfer_dialog.h"
+#include "link/transfer_jobs.h"
 #include "params/grid_param_dialog.h"
 #include "resources/command_ids.h"
 #include "resources/help_contexts.h"
@@ -34,6 +37,7 @@
 #include "support/message_recorder.h"
 #include "support/test_support.h"
 #include "widgets/cell_edit.h"
+#include "widgets/choice_list_dialog.h"
 #include "widgets/flex_grid.h"
 
 namespace kp07 {
@@ -193,6 +197,40 @@ TEST_F(HelpTest, ControlIdsSharedByTwoDialogsOpenTheAskingDialogsPage) {
         ASSERT_TRUE(toneA);
         QTest::keyClick(toneA, Qt::Key_F1);
         EXPECT_EQ(Shown(), Url("five_tone_user_tone.html", "tones"));
+    });
+}
+
+TEST_F(HelpTest, WindowsWithoutControlTopicsOpenTheirOwnPage) {
+    CTransferDialog transfer(frame);
+    CChoiceListDlg gridList("Squelch Level", {"0", "1"}, 0, frame);
+    CToneListDlg toneList("CTCSS Frequency", {" 67.0"}, 0, 100, frame);
+    QDialog unknown(frame);
+    const struct {
+        int mode;
+        const QWidget* window;
+        const char* page;
+        const char* anchor;
+    } cases[] = {
+        {kTransferUpload, &transfer, "transfer.html", "upload"},
+        {kTransferDownload, &transfer, "transfer.html", "download"},
+        {kTransferUploadReference, &transfer, "transfer.html", "upload"},
+        {kTransferDownloadChanges, &transfer, "transfer.html", "download"},
+        {0, &gridList, "channels.html", "lists"},
+        {0, &toneList, "channels.html", "lists"},
+    };
+    for (const auto& c : cases) {
+        transfer.SetMode(c.mode);
+        const HelpPlace place = HelpPlaceFor(DialogHelpTopic(c.window));
+        EXPECT_EQ(place.page, c.page) << c.mode;
+        EXPECT_EQ(place.anchor, c.anchor) << c.mode;
+    }
+    EXPECT_EQ(DialogHelpTopic(&unknown), 0);
+
+    // A list opened over a dialog is part of that dialog's help.
+    frame->SetFiveToneMenus(false);
+    Run(cmd::kTwoToneTable, [&](QDialog* dialog) {
+        CToneListDlg chooser("2-Tone Frequency", {" 1- 349.0"}, 0, 100, dialog);
+        EXPECT_EQ(HelpPlaceFor(DialogHelpTopic(&chooser)).page, "two_tone_table.html");
     });
 }
 
