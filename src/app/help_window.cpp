@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QFile>
 #include <QKeySequence>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QToolBar>
 
@@ -72,7 +74,8 @@ HelpWindow::HelpWindow(QWidget* frame) : QMainWindow(frame, Qt::Window), frame_(
     contents_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QAction::setEnabled);
-    connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
+        MarkEntry(url.fragment());
         const QString title = browser_->documentTitle();
         setWindowTitle(title.isEmpty() ? tr("KP07XT Help") : tr("KP07XT Help - %1").arg(title));
     });
@@ -101,9 +104,31 @@ void HelpWindow::Open(const QUrl& url) {
     // request for the address it already shows.
     if (url == browser_->source() && url.hasFragment()) {
         browser_->scrollToAnchor(url.fragment());
+        MarkEntry(url.fragment());
         return;
     }
     browser_->setSource(url);
+}
+
+void HelpWindow::MarkEntry(const QString& anchor) {
+    // The entry the topic opened at is selected, so that it stands out also
+    // when the page cannot scroll it to the top.
+    QTextCursor mark(browser_->document());
+    if (!anchor.isEmpty()) {
+        for (QTextBlock block = browser_->document()->begin(); block.isValid();
+             block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                if (!it.fragment().charFormat().anchorNames().contains(anchor)) continue;
+                mark.setPosition(block.position());
+                mark.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+                break;
+            }
+            if (mark.hasSelection()) break;
+        }
+    }
+    const int scrolled = browser_->verticalScrollBar()->value();
+    browser_->setTextCursor(mark);
+    browser_->verticalScrollBar()->setValue(scrolled);
 }
 
 void HelpWindow::Attach(QWidget* asking) {

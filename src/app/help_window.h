@@ -42,6 +42,7 @@ class HelpWindow : public QMainWindow {
     void Open(const QUrl& url);
     void Attach(QWidget* asking);
     void DialogFinished();
+    void MarkEntry(const QString& anchor);
 
     QPointer<QWidget> frame_;
     QPointer<QDialog> dialog_;

@@ -292,6 +292,12 @@ TEST_F(HelpTest, HelpTopicsShowsTheContentsAndLinksBackAndForwardWork) {
     frame->ShowHelp(317);
     EXPECT_EQ(Shown(), Url("channels.html", "c317"));
     EXPECT_GT(help->browser()->verticalScrollBar()->value(), top);
+    // ... and marks the entry, which a short page cannot scroll to the top.
+    EXPECT_EQ(help->browser()->textCursor().selectedText(), "Xtal");
+    frame->ShowHelp(4205);
+    EXPECT_EQ(help->browser()->textCursor().selectedText(), "CH SW");
+    help->contentsAction()->trigger();
+    EXPECT_FALSE(help->browser()->textCursor().hasSelection());
 }
 
 TEST_F(HelpTest, F1InTheMainWindowAndOnMenuEntries) {
@@ -327,6 +333,39 @@ TEST_F(HelpTest, F1InTheMainWindowAndOnMenuEntries) {
         EXPECT_FALSE(menu->isVisible()) << c.command;
         EXPECT_EQ(Shown(), Url(c.page, c.anchor)) << c.command;
     }
+}
+
+}  // namespace
+}  // namespace kp07
+
+namespace kp07 {
+namespace {
+
+// Pictures of the help window for a look by eye: F1 on a field of Scanning
+// (next to its dialog), on a column of the channel grid, on a column of
+// 5-Tone Systems, and the contents. Run by hand:
+//   test_app_gui --gtest_also_run_disabled_tests --gtest_filter='*HelpScreenshots*'
+// The files go to $KP07_SHOT_DIR (default /tmp).
+TEST_F(HelpTest, DISABLED_HelpScreenshots) {
+    const QString folder = qEnvironmentVariable("KP07_SHOT_DIR", "/tmp");
+    Run(cmd::kScanning, [&](QDialog* dialog) {
+        QWidget* field = static_cast<CParamDialog*>(dialog)->Control(2104);
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_F1);
+        EXPECT_TRUE(dialog->grab().save(folder + "/kp07-help-scanning-dialog.png"));
+        EXPECT_TRUE(HelpWindow::Current()->grab().save(folder + "/kp07-help-scanning.png"));
+    });
+    frame->ShowHelp(306);
+    EXPECT_TRUE(HelpWindow::Current()->grab().save(folder + "/kp07-help-channels.png"));
+    frame->SetFiveToneMenus(true);
+    Run(cmd::kFiveToneSystems, [&](QDialog* dialog) {
+        auto* grid = static_cast<CGridParamDialog*>(dialog)->grid();
+        grid->SetCol(11);
+        QTest::keyClick(grid, Qt::Key_F1);
+        EXPECT_TRUE(HelpWindow::Current()->grab().save(folder + "/kp07-help-5tone-systems.png"));
+    });
+    frame->Action(cmd::kHelpIndex)->trigger();
+    EXPECT_TRUE(HelpWindow::Current()->grab().save(folder + "/kp07-help-contents.png"));
 }
 
 }  // namespace
