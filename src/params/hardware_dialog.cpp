@@ -101,24 +101,14 @@ CHardwareDlg::CHardwareDlg(CKP05Doc& doc, RadioImage& image, QWidget* parent)
     list(kTemperatureId)->setEnabled(false);
     for (CFilterEdit* edit : fields_) edit->SetEnabled(factoryMode);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), body());
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), body());
-    SetOkButton(ok, true);
-    connect(cancel_, &QPushButton::clicked, this, &CHardwareDlg::reject);
     auto* columns = new QHBoxLayout;
     columns->addLayout(forms[0]);
     columns->addSpacing(16);
     columns->addLayout(forms[1]);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel_);
-    auto* layout = new QVBoxLayout(body());
-    layout->addLayout(columns);
-    layout->addLayout(buttons);
+    FinishLayout(columns, true);
 
     ShowValues();
-    ok->setFocus();
+    okButton()->setFocus();
 }
 
 CEnterComboBox* CHardwareDlg::list(int id) const {

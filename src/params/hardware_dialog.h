@@ -53,7 +53,6 @@ class CHardwareDlg : public CParamDialog {
 
     CEnterComboBox* list(int id) const;
     CFilterEdit* field(int id) const;
-    QPushButton* cancelButton() const { return cancel_; }
 
   protected:
     void OnOk() override;
@@ -75,7 +74,6 @@ class CHardwareDlg : public CParamDialog {
     std::string openedFileName_;
     int openedDefaultFileLoaded_;
     std::array<CFilterEdit*, kFieldCount> fields_{};
-    QPushButton* cancel_;
     bool bandChanged_ = false;
     bool modelChanged_ = false;
     bool valueChanged_ = false;

@@ -46,17 +46,7 @@ CMarketingDlg::CMarketingDlg(RadioImage& image, QWidget* parent)
     form->addRow(QStringLiteral("Market Application"), market_);
     form->addRow(QStringLiteral("Serial Number"), serial_);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), body());
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), body());
-    SetOkButton(ok, true);
-    connect(cancel_, &QPushButton::clicked, this, &CMarketingDlg::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel_);
-    auto* layout = new QVBoxLayout(body());
-    layout->addLayout(form);
-    layout->addLayout(buttons);
+    FinishLayout(form, true);
 
     ShowValues();
 }

@@ -20,7 +20,6 @@ class CMarketingDlg : public CParamDialog {
 
     CFilterEdit* marketApplication() const { return market_; }
     CFilterEdit* serialNumber() const { return serial_; }
-    QPushButton* cancelButton() const { return cancel_; }
 
   protected:
     void OnOk() override;
@@ -35,7 +34,6 @@ class CMarketingDlg : public CParamDialog {
     int openedIdentityEdited_;
     CFilterEdit* market_;
     CFilterEdit* serial_;
-    QPushButton* cancel_;
 };
 
 }  // namespace kp07

@@ -70,17 +70,7 @@ CMiscDlg::CMiscDlg(RadioImage& image, QWidget* parent)
     list(kLcdLightingModeId)->setEnabled(p.HasFrontKeypad());
     list(kKeyHoldingTimeId)->setEnabled(p.HasFrontKeypad());
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), body());
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), body());
-    SetOkButton(ok, true);
-    connect(cancel_, &QPushButton::clicked, this, &CMiscDlg::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel_);
-    auto* layout = new QVBoxLayout(body());
-    layout->addLayout(form);
-    layout->addLayout(buttons);
+    FinishLayout(form, true);
 }
 
 CEnterComboBox* CMiscDlg::list(int id) const {

@@ -31,7 +31,6 @@ class CMiscDlg : public CParamDialog {
 
     CFilterEdit* defaultSplit() const { return split_; }
     CEnterComboBox* list(int id) const;
-    QPushButton* cancelButton() const { return cancel_; }
 
   protected:
     void OnOk() override;
@@ -48,7 +47,6 @@ class CMiscDlg : public CParamDialog {
     ChoiceValues squelchTailValues_;
     CFilterEdit* split_;
     CEnterComboBox* squelchTail_ = nullptr;
-    QPushButton* cancel_;
 };
 
 }  // namespace kp07

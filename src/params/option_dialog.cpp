@@ -34,17 +34,7 @@ COptionDlg::COptionDlg(RadioImage& image, QWidget* parent)
                          [this](unsigned i) { params_.powerOnRecord = i; }));
     EnableRecorderLists();
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), body());
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), body());
-    SetOkButton(ok, true);
-    connect(cancel_, &QPushButton::clicked, this, &COptionDlg::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel_);
-    auto* layout = new QVBoxLayout(body());
-    layout->addLayout(form);
-    layout->addLayout(buttons);
+    FinishLayout(form, true);
 }
 
 CEnterComboBox* COptionDlg::list(int id) const {

@@ -23,7 +23,6 @@ class COptionDlg : public CParamDialog {
     explicit COptionDlg(RadioImage& image, QWidget* parent = nullptr);
 
     CEnterComboBox* list(int id) const;
-    QPushButton* cancelButton() const { return cancel_; }
 
   protected:
     void OnOk() override;
@@ -35,7 +34,6 @@ class COptionDlg : public CParamDialog {
 
     RadioImage& image_;
     CommonParams params_;
-    QPushButton* cancel_;
     bool channelsChanged_ = false;
 };
 

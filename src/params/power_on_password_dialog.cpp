@@ -40,17 +40,7 @@ CPowerOnPasswordDlg::CPowerOnPasswordDlg(RadioImage& image, QWidget* parent)
     form->addRow(QStringLiteral("Password"), enabled_);
     form->addRow(QStringLiteral("Password No."), number_);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), body());
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), body());
-    SetOkButton(ok, true);
-    connect(cancel_, &QPushButton::clicked, this, &CPowerOnPasswordDlg::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel_);
-    auto* layout = new QVBoxLayout(body());
-    layout->addLayout(form);
-    layout->addLayout(buttons);
+    FinishLayout(form, true);
 }
 
 void CPowerOnPasswordDlg::CommitPasswordNumber() {

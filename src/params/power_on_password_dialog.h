@@ -20,7 +20,6 @@ class CPowerOnPasswordDlg : public CParamDialog {
 
     CEnterComboBox* passwordList() const { return enabled_; }
     CFilterEdit* passwordNumber() const { return number_; }
-    QPushButton* cancelButton() const { return cancel_; }
 
   protected:
     void OnOk() override;
@@ -32,7 +31,6 @@ class CPowerOnPasswordDlg : public CParamDialog {
     CommonParams params_;
     CEnterComboBox* enabled_;
     CFilterEdit* number_;
-    QPushButton* cancel_;
 };
 
 }  // namespace kp07

@@ -21,17 +21,7 @@ CSignalingTypeDlg::CSignalingTypeDlg(RadioImage& image, QWidget* parent)
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Signaling"), list_);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), body());
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), body());
-    SetOkButton(ok, true);
-    connect(cancel_, &QPushButton::clicked, this, &CSignalingTypeDlg::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel_);
-    auto* layout = new QVBoxLayout(body());
-    layout->addLayout(form);
-    layout->addLayout(buttons);
+    FinishLayout(form, true);
 }
 
 void CSignalingTypeDlg::OnOk() {

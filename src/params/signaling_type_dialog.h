@@ -21,7 +21,6 @@ class CSignalingTypeDlg : public CParamDialog {
     // rebuilds its view and menus).
     bool signalingChanged() const { return signalingChanged_; }
     CEnterComboBox* signalingList() const { return list_; }
-    QPushButton* cancelButton() const { return cancel_; }
 
   protected:
     void OnOk() override;
@@ -30,7 +29,6 @@ class CSignalingTypeDlg : public CParamDialog {
     RadioImage& image_;
     unsigned chosen_;
     CEnterComboBox* list_;
-    QPushButton* cancel_;
     bool signalingChanged_ = false;
 };
 

@@ -47,19 +47,4 @@ unsigned CSignalingDialog::ListValue(const CEnterComboBox* list, unsigned curren
     return index < 0 ? current : unsigned(index);
 }
 
-void CSignalingDialog::FinishLayout(QLayout* form, bool okNeedsFocus) {
-    auto* ok = new QPushButton(tr("OK"), body());
-    cancel_ = new QPushButton(tr("Cancel"), body());
-    SetOkButton(ok, okNeedsFocus);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel_);
-    auto* layout = new QVBoxLayout(body());
-    layout->addLayout(form);
-    layout->addStretch();
-    layout->addLayout(buttons);
-}
-
 }  // namespace kp07

@@ -21,7 +21,6 @@ class CSignalingDialog : public CParamDialog {
     Q_OBJECT
   public:
     RadioImage& image() const { return image_; }
-    QPushButton* cancelButton() const { return cancel_; }
 
     static QString Q(const std::string& text);
     static std::string S(const QString& text);
@@ -40,13 +39,8 @@ class CSignalingDialog : public CParamDialog {
     // The value a list shows, or `current` when it shows none.
     static unsigned ListValue(const CEnterComboBox* list, unsigned current);
 
-    // Lays out `form` above the OK/Cancel row in the dialog's body; with
-    // `okNeedsFocus` OK acts only while it has the focus.
-    void FinishLayout(QLayout* form, bool okNeedsFocus);
-
   private:
     RadioImage& image_;
-    QPushButton* cancel_ = nullptr;
 };
 
 }  // namespace kp07
