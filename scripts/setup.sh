@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ ninja-build libgtest-dev
   libcsv-dev
+  libcli11-dev
   qt6-base-dev
   fonts-liberation2
   xvfb xauth

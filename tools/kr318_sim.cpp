@@ -73,8 +73,12 @@ const char kUsage[] =
     "  --pull-lead N       the lead comes out of the PC once the radio has answered\n"
     "                      N block frames (0: as the PC answers the wake-up byte):\n"
     "                      from then on no echo and no answer\n"
-    "  --status A,B,C,D    the four bytes of the alignment status frame\n"
-    "  -v, --verbose       report power cycles and blocks on standard error\n"
+    "  --status A,B,C,D    the four bytes of the alignment status frame; the\n"
+    "                      squelch and RSSI readings (B and C) move around\n"
+    "                      these values as a live signal does\n"
+    "  --steady-status     the readings stay exactly at the --status values\n"
+    "  -v, --verbose       report power cycles, blocks and alignment commands on\n"
+    "                      standard error\n"
     "  -h, --help          this text\n"
     "\n"
     "SIGUSR1 switches the radio off and on. SIGINT or SIGTERM saves the memory\n"
@@ -92,6 +96,7 @@ struct Options {
     bool verbose = false;
     kp07::RadioFaults faults;
     std::array<std::uint8_t, 4> status{{0, 40, 120, 0}};
+    bool steadyStatus = false;
 };
 
 bool ParseCount(const char* text, long lo, long hi, long* out) {
@@ -188,6 +193,8 @@ int ParseOptions(int argc, char** argv, Options* o) {
         } else if (a == "--pull-lead") {
             if (!count(0, INT_MAX)) return 2;
             o->pullLeadAfter = v;
+        } else if (a == "--steady-status") {
+            o->steadyStatus = true;
         } else if (a == "--status") {
             if (!ParseStatus(next, &o->status)) {
                 std::fprintf(stderr, "kr318-sim: --status needs four bytes, as in 0,40,120,0\n");
@@ -302,6 +309,16 @@ void PullLead(RadioWire& wire, bool verbose) {
     if (verbose) std::fprintf(stderr, "kr318-sim: lead pulled\n");
 }
 
+// An alignment command as the technician's notes would put it: "32h 8C",
+// "31h" (the status requests are too many to be worth a line each).
+void ReportTold(const kp07::ToldFrame& f) {
+    if (f.command == 0x31 && !f.raw) return;
+    if (f.command == 0xF2 || f.command == 0xF3) return;  // blocks have their own lines
+    std::fprintf(stderr, "kr318-sim: %s%02Xh", f.raw ? "raw " : "", f.command);
+    for (std::uint8_t b : f.data) std::fprintf(stderr, " %02X", b);
+    std::fputc('\n', stderr);
+}
+
 const char* StateName(RadioSimulator::State s) {
     switch (s) {
         case RadioSimulator::State::kIdle:
@@ -386,6 +403,7 @@ int main(int argc, char** argv) {
     RadioSimulator radio(memory);
     radio.faults() = opt.faults;
     radio.status = opt.status;
+    radio.wanderingStatus = !opt.steadyStatus;
     radio.ackDelayUs = opt.ackDelayMs * 1000;
     if (opt.clone) {
         radio.StartInCloneMode(opt.cloneBaud);
@@ -468,6 +486,10 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "kr318-sim: cannot save %s: %s\n", opt.memoryFile.c_str(),
                          std::strerror(errno));
         }
+        if (opt.verbose) {
+            for (const kp07::ToldFrame& f : radio.told()) ReportTold(f);
+        }
+        radio.ClearTold();  // the tool keeps no history
         if (opt.verbose && radio.blocksWritten().size() != writtenReported) {
             for (; writtenReported < radio.blocksWritten().size(); ++writtenReported) {
                 std::fprintf(stderr, "kr318-sim: block %d written\n",

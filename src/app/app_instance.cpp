@@ -11,10 +11,12 @@
 #include <QVBoxLayout>
 
 #include "alignment/password_dialog.h"
+#include "app/alignment_commands.h"
 #include "app/app_profile.h"
 #include "app/channel_view_commands.h"
 #include "app/common_commands.h"
 #include "app/file_tools_commands.h"
+#include "app/help_commands.h"
 #include "app/main_frame.h"
 #include "app/print_commands.h"
 #include "app/radio_commands.h"
@@ -144,12 +146,14 @@ bool Application::InitInstance(const QStringList& arguments) {
     // F1 in any parameter dialog opens the help topic of the focused control.
     CParamDialog::SetHelpHook([frame = frame_.get()](int topic) { frame->ShowHelp(topic); });
     CKP05View* view = InstallChannelView(*frame_, *profile_);
-    InstallRadioCommands(*frame_, *profile_, view);
+    CTransferDialog* transfer = InstallRadioCommands(*frame_, *profile_, view);
     InstallCommonCommands(*frame_);
     InstallSettingsCommands(*frame_, *doc_);
     InstallFileToolCommands(*frame_);
     InstallSignalingCommands(*frame_);
     InstallPrintCommands(*frame_);
+    InstallAlignmentCommands(*frame_, *transfer, view);
+    InstallHelpCommands(*frame_);
 
     bool ok = true;
     if (line.fileName.isEmpty()) {

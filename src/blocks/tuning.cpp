@@ -9,6 +9,23 @@ double BandWidth(const HardwareParams& hw) {
     return hw.maxFrequencyMHz - hw.minFrequencyMHz;
 }
 
+// The allowance of TuningByte: k x slope that stands for an exact half
+// rounds like that half despite floating-point noise.
+constexpr double kHalfAllowance = 1e-9;
+
+long RoundHalfUp(double value) {
+    return long(std::floor(value + 0.5 + kHalfAllowance));
+}
+
+long RoundHalfAwayFromZero(double value) {
+    const long magnitude = RoundHalfUp(std::fabs(value));
+    return value < 0 ? -magnitude : magnitude;
+}
+
+std::uint8_t ClampByte(long value) {
+    return std::uint8_t(value < 0 ? 0 : value > 255 ? 255 : value);
+}
+
 }  // namespace
 
 double RxPositionFactor(const HardwareParams& hw, double mhz) {
@@ -43,7 +60,7 @@ std::uint8_t TuningByte(double value) {
     if (value >= 255.0) return 255;
     // The small allowance keeps a value such as 53.4999999999 (53.5 after
     // floating-point noise) rounding up like the 53.5 it stands for.
-    return std::uint8_t(std::floor(value + 0.5 + 1e-9));
+    return std::uint8_t(RoundHalfUp(value));
 }
 
 std::uint8_t ComputeRxTuningValue(const HardwareParams& hw, double rxMHz) {
@@ -64,6 +81,38 @@ TxTuning ComputeTxTuningValues(const HardwareParams& hw, double txMHz, unsigned 
     t.maxRefDeviation =
         TuningByte((a.maxRefDeviationBase + k * SignedSlope(a.maxRefDeviationSlope[half])) * b);
     return t;
+}
+
+std::uint8_t TxBaseFromShown(int shown, double k, int slope) {
+    if (!(k == k)) k = 0.0;
+    return ClampByte(long(shown) - RoundHalfAwayFromZero(k * slope));
+}
+
+std::uint8_t RxBaseFromShown(int shown, double k, int slope) {
+    if (!(k == k)) k = 0.0;
+    return ClampByte(long(shown) - RoundHalfUp(k * slope));
+}
+
+int DeviationAtWide5(int shown, unsigned bandwidth) {
+    if (bandwidth == 1) return (5 * shown + 2) / 4;  // x1.25, half up
+    if (bandwidth == 2) return 2 * shown;
+    return shown;
+}
+
+std::uint8_t OtherClassModulation(int value, unsigned ratioPercent, bool fromNarrow) {
+    const long v = value < 0 ? 0 : value;
+    long other = 0;
+    if (!fromNarrow) {
+        other = (v * long(ratioPercent) + 99) / 100;
+    } else if (ratioPercent == 0) {
+        // A ratio of 0 % (only a damaged or blank image holds one) has no
+        // way back from narrow to wide: the wide value goes to the limit
+        // rather than dividing by zero.
+        other = v > 0 ? 255 : 0;
+    } else {
+        other = (v * 100 + long(ratioPercent) - 1) / long(ratioPercent);
+    }
+    return ClampByte(other);
 }
 
 }  // namespace kp07

@@ -33,4 +33,19 @@ struct TxTuning {
 std::uint8_t ComputeRxTuningValue(const HardwareParams& hw, double rxMHz);
 TxTuning ComputeTxTuningValues(const HardwareParams& hw, double txMHz, unsigned bandwidth);
 
+// The way back, used when a technician sets the value a channel shows: the
+// base value is the shown value less k x slope, limited to 0..255. The
+// transmitter items round k x slope half away from zero, the receiver
+// sensitivity half up.
+std::uint8_t TxBaseFromShown(int shown, double k, int slope);
+std::uint8_t RxBaseFromShown(int shown, double k, int slope);
+// A deviation shown for a channel of `bandwidth` as the wide (5 kHz) value
+// the base belongs to: x1.25 rounded half up for wide 4 kHz, x2 for narrow.
+int DeviationAtWide5(int shown, unsigned bandwidth);
+// The CTCSS or DCS modulation of the other bandwidth class when one class is
+// set to `value`: narrow = wide x ratio / 100, so from a narrow value the
+// wide one is value x 100 / ratio, from a wide value the narrow one value x
+// ratio / 100; rounded up to a whole number and limited to 255.
+std::uint8_t OtherClassModulation(int value, unsigned ratioPercent, bool fromNarrow);
+
 }  // namespace kp07

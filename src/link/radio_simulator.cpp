@@ -65,6 +65,22 @@ const std::vector<std::uint8_t>& RadioSimulator::lastAlignment(std::uint8_t comm
     return alignment_[command - kFirstAlignment];
 }
 
+std::array<std::uint8_t, 4> RadioSimulator::StatusAt(std::int64_t nowUs) const {
+    static constexpr int kWander[8] = {0, 1, 2, 1, 0, -1, -2, -1};
+    std::array<std::uint8_t, 4> now = status;
+    if (!wanderingStatus) return now;
+    const int step = kWander[std::size_t((nowUs < 0 ? 0 : nowUs) / 500000 % 8)];
+    for (std::size_t i : {std::size_t(1), std::size_t(2)}) {
+        now[i] = std::uint8_t(std::clamp(int(status[i]) + step, 0, 255));
+    }
+    return now;
+}
+
+void RadioSimulator::Tell(std::uint8_t command, std::vector<std::uint8_t> data, bool raw) {
+    if (told_.size() >= kToldLimit) told_.pop_front();
+    told_.push_back({command, std::move(data), raw, lastByteUs_});
+}
+
 void RadioSimulator::Send(std::vector<RadioOutput>& out, std::uint8_t byte, std::int64_t delayUs) {
     RadioOutput o;
     o.kind = RadioOutput::Kind::kByte;
@@ -110,8 +126,10 @@ void RadioSimulator::Receive(std::uint8_t byte, std::uint32_t baud, std::int64_t
 
     if (state_ == State::kWaking) {
         if (byte == kSpeed9600 || byte == kSpeed19200) {
+            Tell(byte, {}, true);
             StartInCloneMode(byte == kSpeed19200 ? 19200 : 9600);
         } else if (byte == kEnterAlignment) {
+            Tell(byte, {}, true);
             state_ = State::kAlignment;
             baud_ = 9600;
             frame_.clear();
@@ -126,7 +144,10 @@ void RadioSimulator::Receive(std::uint8_t byte, std::uint32_t baud, std::int64_t
         if (!starts) {
             // In clone mode a lone 38h asks the radio to restart (the way
             // into alignment); anything else between frames is ignored.
-            if (state_ == State::kClone && byte == kRestart) Restart(out, wakeDelayUs);
+            if (state_ == State::kClone && byte == kRestart) {
+                Tell(byte, {}, true);
+                Restart(out, wakeDelayUs);
+            }
             return;
         }
     }
@@ -148,6 +169,7 @@ void RadioSimulator::HandleFrame(std::vector<RadioOutput>& out) {
         if (state_ == State::kClone && frame_[0] == kWriteBlock) Send(out, kNak, ackDelayUs);
         return;
     }
+    Tell(frame_[0], std::vector<std::uint8_t>(frame_.begin() + 2, frame_.end() - 1), false);
     if (state_ == State::kClone) {
         HandleCloneFrame(out);
     } else {
@@ -217,7 +239,8 @@ void RadioSimulator::HandleAlignmentFrame(std::vector<RadioOutput>& out) {
     switch (command) {
         case kStatusCommand: {
             std::vector<std::uint8_t> reply = {kStatusCommand, 0x05};
-            reply.insert(reply.end(), status.begin(), status.end());
+            const std::array<std::uint8_t, 4> now = StatusAt(lastByteUs_);
+            reply.insert(reply.end(), now.begin(), now.end());
             reply.push_back(Sum(reply, reply.size()));
             for (std::uint8_t b : reply) Send(out, b);
             return;

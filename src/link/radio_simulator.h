@@ -20,6 +20,16 @@
 
 namespace kp07 {
 
+// A frame the radio took (its command and data bytes, without length and
+// sum), or a single byte it took outside a frame: the speed byte, the 38h
+// that restarts it for alignment, the 30h that starts alignment.
+struct ToldFrame {
+    std::uint8_t command = 0;
+    std::vector<std::uint8_t> data;
+    bool raw = false;
+    std::int64_t atUs = 0;  // when its last byte arrived
+};
+
 // One item the radio puts on the line.
 struct RadioOutput {
     enum class Kind { kByte, kBreak };
@@ -75,6 +85,18 @@ class RadioSimulator {
     const std::vector<std::uint8_t>& lastAlignment(std::uint8_t command) const;
     bool transmitting() const { return transmitting_; }
     std::array<std::uint8_t, 4> status{{0, 40, 120, 0}};
+    // With this on, the squelch and RSSI readings (status bytes 1 and 2)
+    // move as a live signal does: every 500 ms a step along 0, +1, +2, +1,
+    // 0, -1, -2, -1 around their `status` values, counted from time 0.
+    bool wanderingStatus = false;
+    // The status bytes the radio reports at `nowUs`.
+    std::array<std::uint8_t, 4> StatusAt(std::int64_t nowUs) const;
+
+    // Every frame and raw byte the radio took, oldest first (the oldest are
+    // dropped beyond kToldLimit).
+    static constexpr std::size_t kToldLimit = 100000;
+    const std::deque<ToldFrame>& told() const { return told_; }
+    void ClearTold() { told_.clear(); }
 
     // Quiet times of the radio, microseconds.
     std::int64_t wakeDelayUs = 200000;  // power-on to wake-up byte
@@ -89,6 +111,7 @@ class RadioSimulator {
     // Decides the fault for the next block frame: 0 none, else the kind.
     enum class Fault { kNone, kWrongSum, kDrop, kRefuse, kSilent };
     Fault NextFault(bool isWrite);
+    void Tell(std::uint8_t command, std::vector<std::uint8_t> data, bool raw);
     void Send(std::vector<RadioOutput>& out, std::uint8_t byte, std::int64_t delayUs = 0);
 
     RadioImage memory_;
@@ -105,6 +128,7 @@ class RadioSimulator {
     bool memoryChanged_ = false;
     bool transmitting_ = false;
     std::array<std::vector<std::uint8_t>, 12> alignment_;
+    std::deque<ToldFrame> told_;
 };
 
 // The cable between the PC and the radio, with time. Each byte occupies the

@@ -10,6 +10,8 @@ const StringEntry kEntries[] = {
      "printed in the KR-318 Service Manual must be followed."},
     // Slider editor: the value field.
     {1235, "Edit Align Value(0-255)\n<ENTER>"},
+    // The radio did not take the channel chosen in the Alignment dialog.
+    {5200, "Ch Error"},
 };
 }  // namespace
 

@@ -5,16 +5,69 @@
 namespace kp07 {
 namespace {
 const StringEntry kEntries[] = {
-    // Get Started text: its heading.
+    // Get Started text: heading, welcome, configuration, first upload.
     {60, "   GET STARTED"},
+    {61,
+     "\r\n\r\n   Welcome to KP07XT, the programming software for the\r\n"
+     "   KR-318 portable transceiver.\r\n"},
+    {62,
+     "   Please read the help files before you program a radio\r\n"
+     "   for the first time."},
+    {63,
+     "   First check the configuration: choose Configure in the\r\n"
+     "   File menu and make sure that the screen, the COM port and\r\n"
+     "   the printer port suit this computer."},
+    {64,
+     "   To read a radio for the first time:\r\n"
+     "   1. Connect the programming cable between the computer's\r\n"
+     "      9-pin COM port and the radio's MIC/SP jack.\r\n"
+     "   2. Choose Upload in the Radio menu.\r\n"
+     "   3. Follow the instructions on the screen.\r\n"
+     "   4. Wait until the upload is completed.\r\n"},
+    // Common Problems text: heading, the system, port conflicts, the cable,
+    // weak batteries.
+    {66,
+     "   PROGRAMMING PROBLEMS\r\n\r\n"
+     "   When the program cannot talk to the radio, check these\r\n"
+     "   points."},
+    {67,
+     "   1. The operating system: another program or service may\r\n"
+     "      hold the serial device (a modem manager, a terminal\r\n"
+     "      program, a login on the port). Stop it while you\r\n"
+     "      program a radio."},
+    {68,
+     "   2. Port conflicts: no other software or driver may use the\r\n"
+     "      same COM port or its interrupt. A modem, mouse or card\r\n"
+     "      that shares them disturbs the data.\r\n\r\n"},
+    {69, "   3. The cable:\r\n"},
+    {70, "      - Use only the programming cable set made for this radio.\r\n"},
+    {71, "      - Plug its 9-pin connector straight into the COM port."},
+    {72,
+     "      - A 25-pin port needs a compatible 9-to-25-pin adapter;\r\n"
+     "        a null-modem adapter does not work.\r\n"},
+    {73, "      - Do not use extension cables or switch boxes.\r\n"},
+    {74, "      - Use both pieces of the cable set: the cable and the\r\n"},
+    {75, "        pigtail adapter, whose four-contact plug goes into\r\n"},
+    {76, "        the radio's MIC/SP jack.\r\n"},
+    {77, "\r\n   4. Weak batteries:"},
+    {103,
+     "      A weak laptop battery can leave the data signal too\r\n"
+     "      weak; run the computer from its mains adapter.\r\n"},
+    {104,
+     "      A weak radio battery can leave too little voltage for\r\n"
+     "      writing the radio's EEPROM; use a charged battery.\r\n"},
     // About box: the version number.
     {120, "3.00"},
     // Document template: window title, document name, file-type name.
     {128, "KP07XT for KR-318 (M)\n\nKP07XT for KR-318 (M)\n\n\nKP07.Document\nKP07 Document"},
     // Main window title outside factory mode.
     {135, "KP07XT for KR-318"},
-    // About box: the version label.
+    // About box: the version label, the product line and two lines about
+    // the program.
     {1006, "KP07XT Ver.%1"},
+    {1007, "Programming software for the KR-318 portable transceiver"},
+    {1008, "Reads, edits, saves, prints and writes the radio's memory"},
+    {1009, "over the programming cable."},
     // Configuration dialog: help line of the Device field.
     {3611, "Select or type the serial device of this COM port (e.g. /dev/ttyUSB0)\n<SELECT>"},
     // Missing help file.

@@ -208,6 +208,10 @@ TEST_F(LinkEndToEndTest, CommandLineUploadAndDownload) {
     EXPECT_EQ(up.status, 0) << up.errors;
     EXPECT_NE(up.errors.find("Switch radio OFF, back ON to start uploading"), std::string::npos);
     EXPECT_NE(up.errors.find("Upload is completed"), std::string::npos);
+    // In a pipe the progress comes as plain lines, never rewritten in place.
+    EXPECT_NE(up.errors.find("\nkp07: 0%\n"), std::string::npos) << up.errors;
+    EXPECT_NE(up.errors.find("\nkp07: 100%\n"), std::string::npos) << up.errors;
+    EXPECT_EQ(up.errors.find('\r'), std::string::npos) << up.errors;
     std::vector<std::uint8_t> expected(radio.begin(), radio.begin() + 7807);
     expected.insert(expected.end(), 8, 0x00);  // transmit offset 0.0 MHz
     EXPECT_EQ(ReadFileBytes(file), expected);

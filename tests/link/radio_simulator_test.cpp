@@ -97,6 +97,64 @@ TEST(RadioSimulatorTest, WakeUpSpeedByteAndAlignmentCommands) {
     EXPECT_EQ(radio.baud(), 9600u);
 }
 
+TEST(RadioSimulatorTest, RecordsWhatItIsToldAndItsReadingsMove) {
+    RadioSimulator radio(test::FilledImage(0));
+    std::vector<RadioOutput> out;
+    auto send = [&](std::vector<std::uint8_t> bytes, std::int64_t atUs) {
+        out.clear();
+        for (std::uint8_t b : bytes) radio.Receive(b, radio.baud(), atUs, out);
+        std::vector<std::uint8_t> reply;
+        for (const auto& o : out) reply.push_back(o.value);
+        return reply;
+    };
+    radio.StartInCloneMode(9600);
+    send({0xF2, 0x02, 0x07, 0xFB}, 1000);
+    send({0xF2, 0x02, 0x07, 0xFC}, 2000);  // bad sum: not taken
+    send({0x38}, 3000);
+    send({0x30}, 4000);
+    send({0x32, 0x02, 0x8C, 0xC0}, 5000);
+    send({0x3A, 0x03, 0x80, 0x01, 0xBE}, 6000);
+    const struct {
+        std::uint8_t command;
+        std::vector<std::uint8_t> data;
+        bool raw;
+        std::int64_t atUs;
+    } expected[] = {
+        {0xF2, {0x07}, false, 1000},
+        {0x38, {}, true, 3000},
+        {0x30, {}, true, 4000},
+        {0x32, {0x8C}, false, 5000},
+        {0x3A, {0x80, 0x01}, false, 6000},
+    };
+    ASSERT_EQ(radio.told().size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        EXPECT_EQ(radio.told()[i].command, expected[i].command) << i;
+        EXPECT_EQ(radio.told()[i].data, expected[i].data) << i;
+        EXPECT_EQ(radio.told()[i].raw, expected[i].raw) << i;
+        EXPECT_EQ(radio.told()[i].atUs, expected[i].atUs) << i;
+    }
+
+    // The readings step every 500 ms along 0 +1 +2 +1 0 -1 -2 -1, within
+    // 0..255; bytes 0 and 3 stay.
+    radio.wanderingStatus = true;
+    const struct {
+        std::array<std::uint8_t, 4> status;
+        std::int64_t atUs;
+        std::uint8_t squelch, rssi;
+    } readings[] = {
+        {{9, 40, 120, 7}, 100000, 40, 120},  {{9, 40, 120, 7}, 1000000, 42, 122},
+        {{9, 40, 120, 7}, 2600000, 39, 119}, {{9, 40, 120, 7}, 4000000, 40, 120},
+        {{9, 255, 1, 7}, 1200000, 255, 3},   {{9, 0, 254, 7}, 3100000, 0, 252},
+    };
+    for (const auto& r : readings) {
+        radio.status = r.status;
+        const std::uint8_t sum = std::uint8_t(0x31 + 0x05 + 9 + r.squelch + r.rssi + 7);
+        EXPECT_EQ(send({0x31, 0x01, 0x32}, r.atUs),
+                  (std::vector<std::uint8_t>{0x31, 0x05, 9, r.squelch, r.rssi, 7, sum}))
+            << r.atUs;
+    }
+}
+
 TEST(RadioSimulatorTest, BlockWritesAreStoredOnlyWithTheRightSum) {
     RadioSimulator radio(test::FilledImage(0));
     radio.StartInCloneMode(9600);

@@ -46,6 +46,7 @@ RadioImage RandomImage(std::mt19937& rng) {
 
 }  // namespace kp07::test
 
+#include "alignment/alignment_mode.h"
 #include "channels/visible_items.h"
 #include "image/process_state.h"
 #include "link/link_state.h"
@@ -58,5 +59,6 @@ void ResetProcessStateForTest() {
     SetTestStringTable(nullptr);
     ResetVisibleItemsForTest();
     ResetLinkStateForTest();
+    ResetAlignmentStateForTest();
 }
 }  // namespace kp07

@@ -1,0 +1,73 @@
+// The Help menu: the About box and the text window with Get Started and
+// Common Problems.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "app/about_dialog.h"
+#include "app/app_profile.h"
+#include "app/help_commands.h"
+#include "app/help_text_dialog.h"
+#include "app/main_frame.h"
+#include "blocks/image_ops.h"
+#include "document/document.h"
+#include "resources/command_ids.h"
+#include "support/test_support.h"
+
+namespace kp07 {
+namespace {
+
+TEST(HelpDialogsTest, AboutShowsTheVersionInCourierNew) {
+    CAboutDlg about;
+    EXPECT_EQ(about.versionLabel()->text(), "KP07XT Ver.3.00");
+    EXPECT_EQ(about.versionLabel()->font().family(), "Courier New");
+    EXPECT_EQ(about.versionLabel()->font().pointSize(), 24);
+    EXPECT_EQ(about.productLabel()->font().pointSize(), 10);
+}
+
+TEST(HelpDialogsTest, GetStartedThenCommonProblemsInTheSameWindow) {
+    ResetProcessStateForTest();
+    CreateImageAndBlocks();
+    QTemporaryDir dir;
+    AppProfile profile(dir.path() + "/kp07xt.ini");
+    CKP05Doc doc;
+    CMainFrame frame(doc, profile);
+    InstallHelpCommands(frame);
+
+    const struct {
+        int command;
+        const char* caption;
+        const char* heading;
+    } cases[] = {
+        {cmd::kGetStarted, "Get Started", "   GET STARTED"},
+        {cmd::kCommonProblems, "Common Problems", "   PROGRAMMING PROBLEMS"},
+    };
+    QStringList texts;
+    for (const auto& c : cases) {
+        EXPECT_TRUE(frame.Action(c.command)->isEnabled());
+        QString caption;
+        QTimer::singleShot(0, [&] {
+            auto* window = qobject_cast<CHelpTextDlg*>(QApplication::activeModalWidget());
+            ASSERT_NE(window, nullptr);
+            caption = window->windowTitle();
+            texts << window->textField()->toPlainText();
+            window->accept();
+        });
+        frame.Trigger(c.command);
+        EXPECT_EQ(caption, c.caption);
+        ASSERT_FALSE(texts.isEmpty());
+        const QString text = texts.last();
+        EXPECT_TRUE(text.startsWith(QLatin1String(c.heading))) << text.toStdString();
+        EXPECT_FALSE(text.contains('\r'));
+    }
+    EXPECT_NE(texts.value(0), texts.value(1));
+    DestroyImageAndBlocks();
+    ResetProcessStateForTest();
+}
+
+}  // namespace
+}  // namespace kp07
