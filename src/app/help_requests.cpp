@@ -5,7 +5,14 @@
 #include <QKeyEvent>
 #include <QMenu>
 
+#include "alignment/align_readback_dialog.h"
+#include "alignment/align_slider_dialog.h"
+#include "alignment/alignment_dialog.h"
+#include "alignment/alignment_items.h"
+#include "alignment/file_data_dialog.h"
 #include "alignment/password_dialog.h"
+#include "app/about_dialog.h"
+#include "app/help_text_dialog.h"
 #include "app/main_frame.h"
 #include "channels/visible_dialog.h"
 #include "link/transfer_dialog.h"
@@ -23,6 +30,12 @@ constexpr int kVisibleTemplate = 169;
 constexpr int kChoiceListTemplate = 186;
 constexpr int kToneListTemplate = 136;
 constexpr int kPasswordTemplate = 146;
+constexpr int kAboutTemplate = 165;
+constexpr int kHelpTextTemplate = 166;
+constexpr int kFileDataTemplate = 170;
+constexpr int kAlignmentTemplate = 190;
+constexpr int kAlignSliderTemplate = 191;
+constexpr int kAlignReadBackTemplate = 209;
 // The topics of the toolbar's Upload and Download.
 constexpr int kUploadTopic = 1000;
 constexpr int kDownloadTopic = 1001;
@@ -62,8 +75,22 @@ int DialogHelpTopic(const QWidget* dialog) {
         const bool tones = qobject_cast<const CToneListDlg*>(dialog);
         return kDialogHelpBase + (tones ? kToneListTemplate : kChoiceListTemplate);
     }
-    if (qobject_cast<const CVisibleDlg*>(dialog)) return kDialogHelpBase + kVisibleTemplate;
-    if (qobject_cast<const PasswordDialog*>(dialog)) return kDialogHelpBase + kPasswordTemplate;
+    const struct {
+        bool is;
+        int templateId;
+    } others[] = {
+        {qobject_cast<const CVisibleDlg*>(dialog) != nullptr, kVisibleTemplate},
+        {qobject_cast<const PasswordDialog*>(dialog) != nullptr, kPasswordTemplate},
+        {qobject_cast<const CAlignmentDlg*>(dialog) != nullptr, kAlignmentTemplate},
+        {qobject_cast<const CAlignSliderDlg*>(dialog) != nullptr, kAlignSliderTemplate},
+        {qobject_cast<const CAlignReadBackDlg*>(dialog) != nullptr, kAlignReadBackTemplate},
+        {qobject_cast<const CFileDataDlg*>(dialog) != nullptr, kFileDataTemplate},
+        {qobject_cast<const CAboutDlg*>(dialog) != nullptr, kAboutTemplate},
+        {qobject_cast<const CHelpTextDlg*>(dialog) != nullptr, kHelpTextTemplate},
+    };
+    for (const auto& other : others) {
+        if (other.is) return kDialogHelpBase + other.templateId;
+    }
     return 0;
 }
 
@@ -86,10 +113,15 @@ bool HelpKeyFilter::eventFilter(QObject* watched, QEvent* event) {
 
     QWidget* window = widget->window();
     if (window == &frame_ || !qobject_cast<QDialog*>(window)) return false;
-    // A control of a parameter dialog opens its own topic.
+    // A control of a parameter dialog, and an item value of the Alignment
+    // dialog, open their own topics.
     if (qobject_cast<CParamDialog*>(window)) {
         const int id = CParamDialog::ControlId(widget);
         if (id >= 1 && id != 9) return false;
+    }
+    if (qobject_cast<CAlignmentDlg*>(window)) {
+        const int id = widget->objectName().toInt();
+        if (id >= ItemFieldId(0) && id <= ItemFieldId(kAlignmentItemCount - 1)) return false;
     }
     const int topic = DialogHelpTopic(window);
     if (topic == 0) return false;

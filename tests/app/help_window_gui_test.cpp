@@ -20,6 +20,8 @@
 #include <QWindow>
 #include <set>
 
+#include "alignment/alignment_dialog.h"
+#include "alignment/alignment_items.h"
 #include "app/app_instance.h"
 #include "app/help_requests.h"
 #include "app/help_window.h"
@@ -225,6 +227,15 @@ TEST_F(HelpTest, WindowsWithoutControlTopicsOpenTheirOwnPage) {
         EXPECT_EQ(place.anchor, c.anchor) << c.mode;
     }
     EXPECT_EQ(DialogHelpTopic(&unknown), 0);
+
+    // The Alignment dialog: an item's value opens the item, anything else
+    // the dialog's page.
+    CAlignmentDlg alignment(frame);
+    alignment.show();
+    QTest::keyClick(alignment.valueField(kItemMaxDeviation), Qt::Key_F1);
+    EXPECT_EQ(Shown(), Url("alignment.html", "c2863"));
+    QTest::keyClick(alignment.channelList(), Qt::Key_F1);
+    EXPECT_EQ(Shown(), Url("alignment.html", ""));
 
     // A list opened over a dialog is part of that dialog's help.
     frame->SetFiveToneMenus(false);
