@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -14,6 +13,7 @@
 #include <QToolBar>
 
 #include "app/app_profile.h"
+#include "app/help_requests.h"
 #include "app/help_window.h"
 #include "blocks/channel_table.h"
 #include "blocks/image_ops.h"
@@ -74,6 +74,9 @@ CMainFrame::CMainFrame(CKP05Doc& doc, AppProfile& profile, QWidget* parent)
         if (doc_.OnFileSaveAs()) AddRecentFile(QString::fromStdString(currentFileName));
     });
     SetCommandHandler(cmd::kExit, [this] { close(); });
+    SetCommandHandler(cmd::kHelpIndex, [this] { ShowHelp(kHelpContentsContext); });
+    // F1 on a menu entry and in dialogs without a topic of their own.
+    qApp->installEventFilter(new HelpKeyFilter(*this));
     SetCommandHandler(cmd::kToolbar, [this] {
         if (auto* bar = findChild<QToolBar*>()) bar->setVisible(!bar->isVisible());
     });
@@ -370,17 +373,17 @@ void CMainFrame::OpenRecentFile(int index) {
 
 // -------------------------------------------------------------------- help
 
-QString CMainFrame::HelpFilePath() const {
-    return QCoreApplication::applicationDirPath() + "/" + kHelpFileName;
-}
-
 void CMainFrame::ShowHelp(int context) {
-    const QString path = HelpFilePath();
-    if (!QFileInfo::exists(path)) {
-        ShowMessage(kMsgMissingHelpFile, MsgButtons::kOk, MsgIcon::kStop, path.toStdString());
+    if (context == 0) return;
+    QWidget* asking = QApplication::activeModalWidget();
+    const HelpPlace place = HelpPlaceFor(context, DialogTemplateOf(asking));
+    // The pages are built into the program; only a broken build lacks one.
+    if (!HelpWindow::PageExists(place.page)) {
+        ShowMessage(kMsgMissingHelpFile, MsgButtons::kOk, MsgIcon::kStop,
+                    HelpWindow::PageUrl(place.page, "").toString().toStdString());
         return;
     }
-    if (context != 0) HelpWindow::Show(path, context, this);
+    HelpWindow::Show(HelpWindow::PageUrl(place.page, place.anchor), this, asking);
 }
 
 void CMainFrame::keyPressEvent(QKeyEvent* event) {

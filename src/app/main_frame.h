@@ -57,9 +57,10 @@ class CMainFrame : public QMainWindow, public DocumentHost {
     bool fiveToneMenus() const { return fiveToneMenus_; }
     void UpdateCommandStates();
 
-    // Help: opens the help file at `context`, or says that it is missing.
+    // Help: shows the page of topic `context` in the help window (the topic
+    // of a control is looked up in the dialog that asks, if one is open).
+    // Topic 0 shows nothing.
     void ShowHelp(int context);
-    QString HelpFilePath() const;
 
     // The clock pane's text for a time ("9:05").
     static QString ClockText(const QTime& time);

@@ -70,6 +70,11 @@ void CGridParamDialog::BuildGrid(std::vector<GridColumn> columns) {
     grid_->SetRedraw(true);
 }
 
+int CGridParamDialog::HelpTopic(const QWidget* control) const {
+    if (control == grid_ || control == edit_) return gridId_ + grid_->col();
+    return CParamDialog::HelpTopic(control);
+}
+
 const CGridParamDialog::GridColumn* CGridParamDialog::Column(int col) const {
     return col >= 0 && col < int(columns_.size()) ? &columns_[std::size_t(col)] : nullptr;
 }

@@ -65,6 +65,9 @@ class CGridParamDialog : public CParamDialog {
     void DrawEntry(int entry);
     // The text a cell shows or copies ("v" for a boolean that is on).
     QString DisplayText(int entry, int col) const;
+    // F1 on the grid or its editor opens the topic of the current column
+    // (the grid's id plus the column, like its help line).
+    int HelpTopic(const QWidget* control) const override;
 
   protected:
     // Sets the columns and lays the grid out with every entry drawn; called

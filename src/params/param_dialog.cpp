@@ -185,7 +185,7 @@ bool CParamDialog::eventFilter(QObject* watched, QEvent* event) {
                    static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
             const int id = ControlId(widget);
             if (id >= 1 && id != 9) {
-                if (HelpHook()) HelpHook()(id);
+                if (HelpHook()) HelpHook()(HelpTopic(widget));
                 return true;
             }
         }

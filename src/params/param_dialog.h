@@ -79,6 +79,10 @@ class CParamDialog : public QDialog {
     // Opens the help topic `topic`; the program installs the help window
     // behind it. Without a hook F1 does nothing.
     static void SetHelpHook(std::function<void(int topic)> hook);
+    // The help topic F1 opens on the registered `control`: its control id.
+    // A dialog whose control stands for several fields (a grid) reports the
+    // field in hand instead.
+    virtual int HelpTopic(const QWidget* control) const { return ControlId(control); }
 
   protected:
     // Lays out `content` above a row with OK and Cancel in the dialog's body;

@@ -109,8 +109,9 @@ const std::vector<Menu>& MainMenus() {
           Check(cmd::kVerifyAfterDownload, "&Verify After Download"), Separator(),
           Cmd(cmd::kAlignment, "&Alignment...")}},
         {"&Help",
-         {Cmd(cmd::kGetStarted, "&Get Started"), Cmd(cmd::kCommonProblems, "&Common Problems"),
-          Separator(), Cmd(cmd::kAbout, "&About KP07XT...")}},
+         {Cmd(cmd::kHelpIndex, "Help &Topics"), Separator(), Cmd(cmd::kGetStarted, "&Get Started"),
+          Cmd(cmd::kCommonProblems, "&Common Problems"), Separator(),
+          Cmd(cmd::kAbout, "&About KP07XT...")}},
     };
     return menus;
 }

@@ -137,6 +137,7 @@ const StringEntry kEntries[] = {
     {57634, "Copy the selection"},
     {57637, "Paste"},
     {57665, "Quit the program; asks to save changes"},
+    {57667, "Show the contents of the help"},
 };
 }  // namespace
 

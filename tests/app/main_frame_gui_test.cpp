@@ -22,6 +22,7 @@
 #include "app/app_instance.h"
 #include "app/app_profile.h"
 #include "app/configuration_dialog.h"
+#include "app/help_window.h"
 #include "app/main_frame.h"
 #include "blocks/channel_table.h"
 #include "blocks/hardware_params.h"
@@ -357,11 +358,13 @@ TEST_F(FrameTest, ClosingAsksBeforeDroppingChanges) {
     EXPECT_GE(ini.value("Initialize/CX").toInt(), 835);
 }
 
-TEST_F(FrameTest, MissingHelpFileIsReported) {
+TEST_F(FrameTest, GeneralHelpNeedsNoHelpFile) {
+    // The pages are part of the program: nothing next to it is looked for.
     frame->ShowHelp(123136);
-    EXPECT_EQ(messages.last(),
-              "Not Exist Html Help File\n\n   File Path [ " +
-                  (QCoreApplication::applicationDirPath() + "/KP07Win.chm").toStdString() + " ]");
+    EXPECT_EQ(messages.count(), 0u);
+    ASSERT_TRUE(HelpWindow::Current());
+    EXPECT_EQ(HelpWindow::Current()->source(), HelpWindow::PageUrl("main_window.html", ""));
+    delete HelpWindow::Current();
 }
 
 }  // namespace
