@@ -29,7 +29,7 @@ class AppProfile {
     // Port, speed and the 18 column items.
     void WriteConfiguration();
     void WriteVisibleItems();
-    // Window size from "CX"/"CY", never below 835 x 540.
+    // Window size from "CX"/"CY", never below 835 x 540 nor beyond the screen.
     QSize WindowSize() const;
     void WriteWindowSize(const QSize& size);
 
