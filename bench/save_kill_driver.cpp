@@ -18,7 +18,8 @@
 //       moment of the transfer, or of the save that ends it
 //
 // Each kill run prints nothing; the summary counts the outcomes and exits
-// non-zero when any file was neither old nor new, or a temporary file stayed.
+// non-zero when any file was neither old nor new, or a temporary file of a
+// killed save was still there after the next save.
 #include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
@@ -30,6 +31,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -181,16 +183,19 @@ struct Child {
     std::string text;
 
     // Runs `args`; its standard error (`readStderr`) or output comes to
-    // `text`, the other goes nowhere.
-    bool Start(const std::vector<std::string>& args, bool readStderr) {
+    // `text`, the other goes to `log` (appended; nowhere when empty).
+    bool Start(const std::vector<std::string>& args, bool readStderr,
+               const std::string& log = std::string()) {
         int fds[2];
         if (::pipe(fds) != 0) return false;
         pid = ::fork();
         if (pid < 0) return false;
         if (pid == 0) {
-            const int null = ::open("/dev/null", O_WRONLY);
+            const int other = log.empty()
+                                  ? ::open("/dev/null", O_WRONLY)
+                                  : ::open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
             ::dup2(fds[1], readStderr ? STDERR_FILENO : STDOUT_FILENO);
-            ::dup2(null, readStderr ? STDOUT_FILENO : STDERR_FILENO);
+            ::dup2(other, readStderr ? STDOUT_FILENO : STDERR_FILENO);
             ::close(fds[0]);
             ::close(fds[1]);
             std::vector<char*> argv;
@@ -242,8 +247,7 @@ struct Tally {
     void Check(const std::string& target, const Bytes& old, const Bytes& fresh, bool hadFile,
                const std::string& dir) {
         ++runs;
-        const int leftover = LeftoverTemps(dir);
-        temps += leftover;
+        if (LeftoverTemps(dir) > 0) ++temps;
         if (!Exists(target)) {
             if (hadFile) {
                 ++torn;
@@ -265,12 +269,14 @@ struct Tally {
             CopyFile(target, target + ".torn" + std::to_string(runs));
         }
     }
-    int Report(const char* what, double seconds) const {
+    // `remaining`: temporary files still there after one more save, which
+    // removes those of killed saves.
+    int Report(const char* what, double seconds, int remaining) const {
         std::printf(
             "%s: %d kills in %.0f s: %d old file, %d new file, %d no file (none before), %d "
-            "neither, %d temporary files left\n",
-            what, runs, seconds, oldFile, newFile, noFile, torn, temps);
-        return torn == 0 && temps == 0 ? 0 : 1;
+            "neither; %d kills left a temporary file, %d remained after the next save\n",
+            what, runs, seconds, oldFile, newFile, noFile, torn, temps, remaining);
+        return torn == 0 && remaining == 0 ? 0 : 1;
     }
 };
 
@@ -280,6 +286,7 @@ int KillDesktop(const std::string& dir, int runs, unsigned seed) {
     const Bytes bytesA = ReadAll(a), bytesB = ReadAll(b);
     Tally tally;
     long savesSeen = 0;
+    double slowestStart = 0;
     const double start = NowMs();
     for (int run = 0; run < runs; ++run) {
         // The save loop writes b first when the target holds a, and the
@@ -288,11 +295,24 @@ int KillDesktop(const std::string& dir, int runs, unsigned seed) {
         ::unlink(target.c_str());
         CopyFile(startA ? a : b, target);
         Child child;
-        if (!child.Start({Self(), "save-loop", target, startA ? a : b, startA ? b : a}, false) ||
-            !child.WaitFor("ready", 30000)) {
-            std::printf("run %d: the desktop program did not start\n", run + 1);
+        const std::string log = dir + "/desktop.log";
+        const double began = NowMs();
+        if (!child.Start({Self(), "save-loop", target, startA ? a : b, startA ? b : a}, false,
+                         log)) {
             return 1;
         }
+        if (!child.WaitFor("ready", 120000)) {
+            child.Kill();
+            std::printf("run %d: the desktop program did not start within 2 minutes (see %s)\n",
+                        run + 1, log.c_str());
+            return 1;
+        }
+        const double startMs = NowMs() - began;
+        if (startMs > 5000) {
+            std::printf("run %d: the desktop program took %.1f s to start\n", run + 1,
+                        startMs / 1000);
+        }
+        slowestStart = std::max(slowestStart, startMs);
         const double delay = std::uniform_real_distribution<double>(0, 600)(rng);
         child.WaitFor("\n#never#", delay);
         child.Kill();
@@ -308,9 +328,16 @@ int KillDesktop(const std::string& dir, int runs, unsigned seed) {
         const Bytes& fresh = saves % 2 == 0 ? second : first;
         tally.Check(target, old, fresh, true, dir);
     }
-    std::printf("desktop: %ld saves completed before the kills (%.1f per run)\n", savesSeen,
-                double(savesSeen) / runs);
-    return tally.Report("desktop Save", (NowMs() - start) / 1000);
+    std::printf(
+        "desktop: %ld saves completed before the kills (%.1f per run); the slowest start took "
+        "%.1f s\n",
+        savesSeen, double(savesSeen) / runs, slowestStart / 1000);
+    // One more save, not killed.
+    Child last;
+    if (!last.Start({Self(), "save-loop", target, a, b}, false)) return 1;
+    last.WaitFor("saved 1\n", 120000);
+    last.Kill();
+    return tally.Report("desktop Save", (NowMs() - start) / 1000, LeftoverTemps(dir));
 }
 
 int KillUpload(const std::string& dir, int runs, unsigned seed, const std::string& sim,
@@ -338,8 +365,11 @@ int KillUpload(const std::string& dir, int runs, unsigned seed, const std::strin
         if (hadFile) CopyFile(a, target);
 
         Child radio;
-        if (!radio.Start({sim, "--memory", memory, "--clone", "19200", "--no-pacing"}, false) ||
-            !radio.WaitFor("\n", 10000)) {
+        if (!radio.Start({sim, "--memory", memory, "--clone", "19200", "--no-pacing"}, false)) {
+            return 1;
+        }
+        if (!radio.WaitFor("\n", 30000)) {
+            radio.Kill();
             std::printf("run %d: the simulator did not start\n", run + 1);
             return 1;
         }
@@ -371,7 +401,20 @@ int KillUpload(const std::string& dir, int runs, unsigned seed, const std::strin
     }
     std::printf("upload: a whole transfer took %.0f ms; %d kills aimed at the save\n", transferMs,
                 inSave);
-    return tally.Report("kp07 upload --out", (NowMs() - start) / 1000);
+    // One more upload, not killed.
+    Child radio;
+    if (!radio.Start({sim, "--memory", memory, "--clone", "19200", "--no-pacing"}, false)) return 1;
+    if (radio.WaitFor("\n", 30000)) {
+        Child upload;
+        upload.Start({kp07, "upload", "--device", radio.text.substr(0, radio.text.find('\n')),
+                      "--speed", "19200", "--out", target},
+                     true);
+        upload.WaitFor("\n#never#", 60000);
+        upload.Reap();
+    }
+    ::kill(radio.pid, SIGTERM);
+    radio.Reap();
+    return tally.Report("kp07 upload --out", (NowMs() - start) / 1000, LeftoverTemps(dir));
 }
 
 }  // namespace
