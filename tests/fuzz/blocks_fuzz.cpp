@@ -30,21 +30,17 @@ namespace {
 
 using namespace kp07;
 
-// Saves after which a damaged image has been put right.
-constexpr int kSettlingSaves = 4;
 using fuzz::Fail;
 
-// A block loaded from the image and stored puts a damaged value right; the
-// value it stored must then survive any further load and store unchanged.
-// (Two such passes: the image's own rules allow a value to be put right in
-// two steps, e.g. an emergency channel of kind 3 becomes a channel of kind 2
-// one slot further on, which the next load reads as such.)
+// A block loaded from the image and stored puts a damaged value right (in
+// steps: an emergency channel of kind 3 becomes a channel of kind 2 one slot
+// further on, which the next load reads as such); then it must settle.
 template <class Block>
 void RoundTrip(const RadioImage& source, const char* name) {
     RadioImage image = source;
     RadioImage settled{};
-    for (int pass = 0; pass < 3; ++pass) {
-        if (pass == 2) settled = image;
+    for (int pass = 0; pass <= fuzz::kSettlingPasses; ++pass) {
+        if (pass == fuzz::kSettlingPasses) settled = image;
         Block block;
         block.Load(image);
         block.Store(image);
@@ -60,12 +56,12 @@ void ChannelRoundTrip(const RadioImage& source) {
     hardware.Load(source);
     RadioImage image = source;
     RadioImage settled{};
-    for (int pass = 0; pass < 3; ++pass) {
-        if (pass == 2) settled = image;
+    for (int pass = 0; pass <= fuzz::kSettlingPasses; ++pass) {
+        if (pass == fuzz::kSettlingPasses) settled = image;
         ChannelTable table(hardware);
         table.Load(image);
         table.Store(image);
-        if (pass == 2) {
+        if (pass == fuzz::kSettlingPasses) {
             for (int g = 0; g <= kGroupCount; ++g) table.SelectGroup(g);
         }
     }
@@ -141,15 +137,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         default: {  // 18
             // The document's way: blocks loaded from the image, then
-            // rebuilt, as every save does. A damaged image is put right over
-            // the first saves (a transmit frequency outside damaged limits
-            // becomes the receive frequency, which may itself lie beyond what
-            // the synthesizer count holds); after that the file must not
-            // change any more, and never swing back and forth.
+            // rebuilt, as every save does; the image must settle.
             fuzz::ResetState(nullptr);
             CreateImageAndBlocks();
             *radioImage = image;
-            for (int pass = 0; pass < kSettlingSaves; ++pass) {
+            for (int pass = 0; pass < fuzz::kSettlingPasses; ++pass) {
                 LoadPersistentBlocks(*radioImage);
                 RebuildImage(*radioImage);
             }

@@ -138,13 +138,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (int slot : touched) ReadEveryCell(table, slot, ctx.alphaTags);
 
-    // Stored, the table settles after one more load and store (a channel
-    // without signaling keeps a pasted number only until it is read back).
+    // Stored, the table settles (a channel without signaling keeps a pasted
+    // number only until it is read back; a frequency typed within damaged
+    // limits may be put right over a few passes).
     RadioImage stored = image;
     table.Store(stored);
     RadioImage settled{};
-    for (int pass = 0; pass < 2; ++pass) {
-        if (pass == 1) settled = stored;
+    for (int pass = 0; pass <= fuzz::kSettlingPasses; ++pass) {
+        if (pass == fuzz::kSettlingPasses) settled = stored;
         ChannelTable again(hardware);
         again.Load(stored);
         again.Store(stored);

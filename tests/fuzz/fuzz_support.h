@@ -55,6 +55,13 @@ const RadioImage& DefaultImage();
 // `bytes` laid over a zeroed image (cut at the image's size).
 RadioImage ImageFrom(const std::vector<std::uint8_t>& bytes);
 
+// Loads and stores (or saves) after which damaged data has been put right:
+// each pass may correct what the previous one made of a damaged value (a
+// transmit frequency outside damaged limits becomes the receive frequency,
+// which may itself lie beyond the synthesizer's count). After them the bytes
+// must not change any more, and never swing back and forth.
+constexpr int kSettlingPasses = 4;
+
 // Stops the program with a message on standard error: the fuzzer takes the
 // abort as a finding, like a sanitizer report.
 [[noreturn]] void Fail(const char* what);
