@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ ninja-build libgtest-dev
+  libcsv-dev
   qt6-base-dev
   fonts-liberation2
   xvfb xauth

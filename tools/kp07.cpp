@@ -23,6 +23,9 @@
 #include "link/serial_port.h"
 #include "link/transfer_jobs.h"
 #include "link/transfer_owner.h"
+#include "report/report_builder.h"
+#include "report/report_pdf.h"
+#include "report/report_text.h"
 #include "resources/message.h"
 #include "resources/strings.h"
 
@@ -59,6 +62,10 @@ const char kUsage[] =
     "\n"
     "channels lists the channels of a data file, group by group, with the texts\n"
     "of the program's channel grid (a check mark reads \"v\").\n"
+    "\n"
+    "report prints the report of a data file that File > Print gives: plain text\n"
+    "pages (a form feed between pages) on standard output, or a PDF file with\n"
+    "--pdf. --date puts another date than today's on the pages.\n"
     "\n"
     "Exit status: 0 when the transfer completed (also when Ctrl+C came too late to\n"
     "stop it), 1 when it failed or timed out, 2 for a usage error, 130 when it was\n"
@@ -266,6 +273,24 @@ int Download(const Arguments& a, CommandLineOwner& owner) {
     return done ? 0 : 1;
 }
 
+// The image of a data file and its trailer, or false after the data-file
+// message.
+bool ReadImageFile(const std::string& path, RadioImage& image, FileTrailer& trailer) {
+    switch (CheckDataFile(path, kDataFileSize)) {
+        case 0:
+            return ReadDataFile(path, image, trailer);
+        case 2:
+            ShowMessage(34, MsgButtons::kOk, MsgIcon::kStop, path);  // "Problem reading from file"
+            return false;
+        case 3:
+            ShowMessage(37, MsgButtons::kOk, MsgIcon::kStop, path);  // format invalid
+            return false;
+        default:
+            ShowMessage(32, MsgButtons::kOk, MsgIcon::kStop, path);  // "Problem opening file"
+            return false;
+    }
+}
+
 // kp07 channels FILE: the channel listing of a data file on standard output.
 int Channels(int argc, char** argv) {
     if (argc != 3) {
@@ -274,36 +299,60 @@ int Channels(int argc, char** argv) {
     }
     TextMessages messages;
     SetMessageBackend(&messages);
-    const std::string path = argv[2];
-    int status = 1;
-    switch (CheckDataFile(path, kDataFileSize)) {
-        case 0: {
-            RadioImage image{};
-            FileTrailer trailer{};
-            if (ReadDataFile(path, image, trailer)) {
-                std::fputs(ChannelListing(image).c_str(), stdout);
-                status = 0;
+    RadioImage image{};
+    FileTrailer trailer{};
+    const bool read = ReadImageFile(argv[2], image, trailer);
+    if (read) std::fputs(ChannelListing(image).c_str(), stdout);
+    SetMessageBackend(nullptr);
+    return read ? 0 : 1;
+}
+
+// kp07 report FILE [--pdf OUT] [--date M/D/YYYY]: the printed report.
+int PrintReport(int argc, char** argv) {
+    std::string file, pdf, date = TodayReportDate();
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--pdf" && i + 1 < argc) {
+            pdf = argv[++i];
+        } else if (arg == "--date" && i + 1 < argc) {
+            if (!ParseReportDate(argv[++i], &date)) {
+                std::fprintf(stderr, "kp07: the date is M/D/YYYY, not '%s'\n", argv[i]);
+                return 2;
             }
-            break;
+        } else if (!arg.empty() && arg[0] != '-' && file.empty()) {
+            file = arg;
+        } else {
+            std::fprintf(stderr, "kp07: unexpected argument '%s'\n%s", arg.c_str(), kUsage);
+            return 2;
         }
-        case 2:
-            ShowMessage(34, MsgButtons::kOk, MsgIcon::kStop, path);  // "Problem reading from file"
-            break;
-        case 3:
-            ShowMessage(37, MsgButtons::kOk, MsgIcon::kStop, path);  // format invalid
-            break;
-        default:
-            ShowMessage(32, MsgButtons::kOk, MsgIcon::kStop, path);  // "Problem opening file"
-            break;
+    }
+    if (file.empty()) {
+        std::fprintf(stderr, "kp07: the data file is missing\n%s", kUsage);
+        return 2;
+    }
+    TextMessages messages;
+    SetMessageBackend(&messages);
+    RadioImage image{};
+    FileTrailer trailer{};
+    bool ok = ReadImageFile(file, image, trailer);
+    if (ok) {
+        const Report report = BuildReport(image, file, date, OffsetFromTrailer(trailer));
+        if (pdf.empty()) {
+            ok = std::fputs(ReportPlainText(report).c_str(), stdout) >= 0 &&
+                 std::fflush(stdout) == 0;
+        } else {
+            ok = WriteReportPdf(report, pdf);
+        }
     }
     SetMessageBackend(nullptr);
-    return status;
+    return ok ? 0 : 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "channels") == 0) return Channels(argc, argv);
+    if (argc >= 2 && std::strcmp(argv[1], "report") == 0) return PrintReport(argc, argv);
     Arguments a;
     int status = 0;
     if (!ParseArguments(argc, argv, &a, &status)) return status;

@@ -14,8 +14,12 @@
 #include "app/app_profile.h"
 #include "app/channel_view_commands.h"
 #include "app/common_commands.h"
+#include "app/file_tools_commands.h"
 #include "app/main_frame.h"
+#include "app/print_commands.h"
 #include "app/radio_commands.h"
+#include "app/settings_commands.h"
+#include "app/signaling_commands.h"
 #include "document/document.h"
 #include "image/process_state.h"
 #include "image/radio_image.h"
@@ -34,9 +38,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     for (const char* s : {"/f", "/F", "-f", "-F"}) {
         if (whole == QLatin1String(s)) line.productionSwitch = true;
     }
-    if (!line.factorySwitch && !line.productionSwitch && !arguments.isEmpty()) {
-        line.fileName = arguments.first();
+    if (line.factorySwitch || line.productionSwitch || arguments.isEmpty()) return line;
+    for (const QString& argument : arguments) {
+        if (!argument.startsWith('/') && !argument.startsWith('-')) continue;
+        const QString flag = argument.mid(1).toLower();
+        if (flag == "p" || flag == "pt") line.printRequest = true;
     }
+    // A print request opens no file: the program starts with a new document.
+    if (!line.printRequest) line.fileName = arguments.first();
     return line;
 }
 
@@ -137,6 +146,10 @@ bool Application::InitInstance(const QStringList& arguments) {
     CKP05View* view = InstallChannelView(*frame_, *profile_);
     InstallRadioCommands(*frame_, *profile_, view);
     InstallCommonCommands(*frame_);
+    InstallSettingsCommands(*frame_, *doc_);
+    InstallFileToolCommands(*frame_);
+    InstallSignalingCommands(*frame_);
+    InstallPrintCommands(*frame_);
 
     bool ok = true;
     if (line.fileName.isEmpty()) {

@@ -17,10 +17,13 @@ class CMainFrame;
 
 // The command line, taken as a whole: a switch counts only when it is the
 // whole command line ("/m", "/M", "-m", "-M" for factory mode; "/f", "/F",
-// "-f", "-F" for production mode); anything else names a data file.
+// "-f", "-F" for production mode); anything else names a data file. A
+// request to print a file ("/p FILE", "/pt FILE PRINTER ...", as a file
+// manager sends it) starts a new document instead.
 struct CommandLine {
     bool factorySwitch = false;
     bool productionSwitch = false;
+    bool printRequest = false;
     QString fileName;
 };
 CommandLine ParseCommandLine(const QStringList& arguments);  // without the program name

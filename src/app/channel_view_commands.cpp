@@ -3,6 +3,7 @@
 #include "app/app_instance.h"
 #include "app/app_profile.h"
 #include "app/main_frame.h"
+#include "app/print_commands.h"
 #include "blocks/channel_table.h"
 #include "blocks/image_ops.h"
 #include "channels/channel_alloc_dialog.h"
@@ -22,7 +23,7 @@ CKP05View* InstallChannelView(CMainFrame& frame, AppProfile& profile) {
         CKP05View::HostFacts facts;
         facts.comPort = comPort;
         facts.comSpeed = comSpeed;
-        facts.printer = printerName.toStdString();
+        facts.printer = PrinterLineText();
         return facts;
     });
     frame.SetView(view, view);

@@ -122,6 +122,11 @@ void ChannelRecord::ComputeTxTuning(const HardwareParams& hw) {
     txTuning = {t.powerHigh, t.powerLow, t.maxDeviation, t.maxRefDeviation};
 }
 
+const char* SignalingTypeName(int type) {
+    static const char* const kNames[] = {"", "Signal", "Page", "Option"};
+    return type >= 0 && type <= 3 ? kNames[type] : "";
+}
+
 int XtalForFrequency(double mhz) {
     constexpr double kXtal = 3.6864;
     constexpr double kInverse = 0.2712673611111111;  // 1 / 3.6864

@@ -14,6 +14,11 @@ namespace kp07 {
 // Scan flag bits of a channel (the three Scan columns).
 constexpr int kScanOp = 1, kScanGr = 2, kScanPri = 4;
 
+// What a channel's signaling number refers to: none (0), a signaling system
+// (1), a paging code (2) or an option code (3). The grid and the printed
+// report show the names "Signal", "Page" and "Option"; none has no name ("").
+const char* SignalingTypeName(int type);
+
 class ChannelRecord {
   public:
     virtual ~ChannelRecord() = default;

@@ -32,6 +32,10 @@ void SetCbDefaults(ChannelRecord& r, int n) {
 
 }  // namespace
 
+const char* GroupTypeName(unsigned type) {
+    return type == 1 ? "KR-Trunk" : "Conventional";
+}
+
 ChannelTable::ChannelTable(const HardwareParams& hardware) : hardware_(&hardware) {
     for (int i = 0; i < kChannelSlots; ++i) records[std::size_t(i)].slot = i;
 }

@@ -12,6 +12,10 @@
 
 namespace kp07 {
 
+// The system a channel group works in: 0 "Conventional", 1 "KR-Trunk" (the
+// maker's trunking system).
+const char* GroupTypeName(unsigned type);
+
 class ChannelTable {
   public:
     // The table reads and writes frequencies with the step tables and limits

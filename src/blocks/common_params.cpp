@@ -1,5 +1,7 @@
 #include "blocks/common_params.h"
 
+#include "blocks/channel_table.h"
+#include "blocks/paging_params.h"
 #include "image/accessors.h"
 #include "image/char_codes.h"
 #include "image/number_text.h"
@@ -133,6 +135,126 @@ std::string CommitPowerOnTag(const std::string& text) {
         c = CodeToChar(CharToCode(upper));
     }
     return tag;
+}
+
+// ===========================================================================
+// Front keypad, Miscellaneous, Option and Power ON Password
+
+int ItemOfValue(const ChoiceValues& values, unsigned value) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (values[i] == value) return int(i);
+    }
+    return 0;
+}
+
+const ChoiceTexts& FrontKeypadTexts() {
+    static const ChoiceTexts t = {"None  ", "4 Key ", "16 Key"};
+    return t;
+}
+
+unsigned KeypadOfModel(unsigned model) {
+    return model == 0 ? 0 : 2;
+}
+
+const ChoiceTexts& PowerOnConditionTexts() {
+    static const ChoiceTexts t = {"Back up", "CB", "SCAN"};
+    return t;
+}
+
+const ChoiceValues& PowerOnConditionValues() {
+    static const ChoiceValues v = {0, 1, 3};
+    return v;
+}
+
+ChoiceTexts SquelchTailTexts(unsigned stored) {
+    if (stored == 2) return {"Disabled", "No Tone", "Rev. Burst", "Phase"};
+    return {"Disabled", "No Tone", "Phase"};
+}
+
+ChoiceValues SquelchTailValues(unsigned stored) {
+    if (stored == 2) return {0, 1, 2, 3};
+    return {0, 1, 3};
+}
+
+const ChoiceTexts& LcdLightingModeTexts() {
+    static const ChoiceTexts t = {"Lamp key", "Key On 5s"};
+    return t;
+}
+
+const ChoiceTexts& ExternalJackTexts() {
+    static const ChoiceTexts t = {"QH-44", "Speaker MIC"};
+    return t;
+}
+
+const ChoiceTexts& KeyHoldingTimeTexts() {
+    static const ChoiceTexts t = {"Disabled", "150ms"};
+    return t;
+}
+
+double DefaultSplitFromText(const std::string& text) {
+    return CommonParams::ClampDefaultSplit(ParseDecimal(text));
+}
+
+std::string FormatDefaultSplit(double mhz) {
+    return FormatDecimal(mhz, 1, -5) + " MHz";
+}
+
+const ChoiceTexts& OptionBoardTexts() {
+    static const ChoiceTexts t = {"Dummy", "QSC-61", "QSC-71", "QVR-3", "QRB-140/QRBD-240"};
+    return t;
+}
+
+const ChoiceValues& OptionBoardValues() {
+    static const ChoiceValues v = {kBoardDummy, kPagingOptionBoard, 3, kBoardVoiceRecorder,
+                                   kBoardOptionSignaling};
+    return v;
+}
+
+const ChoiceTexts& RecordModeTexts() {
+    static const ChoiceTexts t = {"Once", "Rolling"};
+    return t;
+}
+
+const ChoiceTexts& PlayModeTexts() {
+    static const ChoiceTexts t = {"Play", "Signal"};
+    return t;
+}
+
+bool HasVoiceRecorder(unsigned board) {
+    return board == kBoardVoiceRecorder;
+}
+
+bool ApplyOptionBoardChange(ChannelTable& table, unsigned previousBoard, unsigned newBoard) {
+    constexpr int kPagingType = 2;
+    const bool clearAll = previousBoard == kBoardOptionSignaling && newBoard != previousBoard;
+    bool changed = false;
+    for (ChannelRecord& r : table.records) {
+        const bool clear =
+            clearAll || (newBoard != kPagingOptionBoard && r.signalingType == kPagingType);
+        if (!clear) continue;
+        changed = changed || r.signalingType != 0 || r.signalingNumber != 0;
+        r.signalingType = 0;
+        r.signalingNumber = 0;
+    }
+    return changed;
+}
+
+bool ApplyOptionBoardToGroups(ChannelTable& table, unsigned board) {
+    if (board == kBoardTrunking) return false;
+    bool changed = false;
+    for (unsigned& type : table.groupTypes) {
+        if (type == 1) {
+            type = 0;
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+std::string FormatPasswordField(const std::string& password) {
+    std::string out = password.substr(0, 4);
+    out.resize(4, ' ');
+    return out;
 }
 
 }  // namespace kp07

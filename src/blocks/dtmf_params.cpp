@@ -113,4 +113,66 @@ std::string DtmfParams::FormatPairFrequency(unsigned tenths) {
     return FormatDecimal(tenths / 10.0, 1, 6) + " Hz";
 }
 
+const ChoiceTexts& AniTransmitChoices() {
+    static const ChoiceTexts list{"PTT Pressed", "PTT Released"};
+    return list;
+}
+
+const ChoiceTexts& DtmfDelayChoices() {
+    static const ChoiceTexts list{"50 ms", "100 ms", "300 ms", "500 ms"};
+    return list;
+}
+
+const ChoiceTexts& DtmfSpeedChoices() {
+    static const ChoiceTexts list{"25 ms", "33 ms", "50 ms", "66 ms"};
+    return list;
+}
+
+const ChoiceTexts& DtmfPauseTimeChoices() {
+    static const ChoiceTexts list = [] {
+        ChoiceTexts texts{"0.5 s"};
+        const ChoiceTexts whole = NumberTexts("%d s", 1, 7, 1);
+        texts.insert(texts.end(), whole.begin(), whole.end());
+        return texts;
+    }();
+    return list;
+}
+
+const ChoiceTexts& AutoResetTimeChoices() {
+    static const ChoiceTexts list{"2 s",  "3 s",  "4 s",  "5 s",  "6 s",  "7 s",  "8 s",  "9 s",
+                                  "10 s", "15 s", "20 s", "25 s", "30 s", "40 s", "50 s", "60 s"};
+    return list;
+}
+
+const ChoiceTexts& DisableEnableChoices() {
+    static const ChoiceTexts list{"Disable", "Enable"};
+    return list;
+}
+
+const ChoiceTexts& GroupCallChoices() {
+    static const ChoiceTexts list{"Off", "1st Tone", "2nd Tone"};
+    return list;
+}
+
+const ChoiceTexts& PairChoices() {
+    static const ChoiceTexts list = NumberTexts("Pair#%d", 1, kTwoTonePairCount, 1);
+    return list;
+}
+
+const ChoiceTexts& DutyChoices() {
+    static const ChoiceTexts list{"Off-Duty", "On-Duty"};
+    return list;
+}
+
+const ChoiceTexts& CallBeepToneChoices() {
+    static const ChoiceTexts list{"Disable", "Beep A", "Beep B", "Beep C",
+                                  "Beep D",  "Beep E", "Beep F", "Beep G"};
+    return list;
+}
+
+const ChoiceTexts& BeepModeChoices() {
+    static const ChoiceTexts list{"Single", "Repeat"};
+    return list;
+}
+
 }  // namespace kp07

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "blocks/signaling_text.h"
 #include "blocks/two_tone_tables.h"
 #include "image/layout.h"
 #include "image/radio_image.h"
@@ -87,5 +88,20 @@ class DtmfParams {
   private:
     void StoreTwoToneCommon(RadioImage& image) const;
 };
+
+// The texts of the list fields, by stored value.
+const ChoiceTexts& AniTransmitChoices();    // "PTT Pressed", "PTT Released"
+const ChoiceTexts& DtmfDelayChoices();      // "50 ms" .. "500 ms"
+const ChoiceTexts& DtmfSpeedChoices();      // "25 ms" .. "66 ms"
+const ChoiceTexts& DtmfPauseTimeChoices();  // "0.5 s", "1 s" .. "7 s"
+// The 2-tone common settings. The auto reset time and beep texts serve the
+// 5-tone general settings too, which show the same bits.
+const ChoiceTexts& AutoResetTimeChoices();  // "2 s" .. "60 s"
+const ChoiceTexts& DisableEnableChoices();  // "Disable", "Enable"
+const ChoiceTexts& GroupCallChoices();      // "Off", "1st Tone", "2nd Tone"
+const ChoiceTexts& PairChoices();           // "Pair#1" .. "Pair#10"
+const ChoiceTexts& DutyChoices();           // "Off-Duty", "On-Duty"
+const ChoiceTexts& CallBeepToneChoices();   // "Disable", "Beep A" .. "Beep G"
+const ChoiceTexts& BeepModeChoices();       // "Single", "Repeat"
 
 }  // namespace kp07

@@ -76,4 +76,43 @@ void FiveToneDecode::Store(RadioImage& image) const {
     }
 }
 
+const ChoiceTexts& TranspondChoices() {
+    static const ChoiceTexts list = [] {
+        ChoiceTexts texts{"Disable"};
+        const ChoiceTexts codes = NumberTexts("%d", 1, int(kMaxTranspondCode), 1);
+        texts.insert(texts.end(), codes.begin(), codes.end());
+        return texts;
+    }();
+    return list;
+}
+
+const ChoiceTexts& LedDisplayChoices() {
+    static const ChoiceTexts list{"-----", " Off ", " On  ", "Blink"};
+    return list;
+}
+
+const ChoiceTexts& DecodeModeChoices() {
+    static const ChoiceTexts list{"-----", "Open", "Close"};
+    return list;
+}
+
+const ChoiceTexts& DecodeScanChoices() {
+    static const ChoiceTexts list{"------", "Cancel", "Start"};
+    return list;
+}
+
+const ChoiceTexts& DecodeBeepToneChoices() {
+    static const ChoiceTexts list{"-", "A", "B", "C", "D", "E", "F", "G"};
+    return list;
+}
+
+const ChoiceTexts& StunChoices() {
+    static const ChoiceTexts list{"------", "Kill", "Stun", "Revive"};
+    return list;
+}
+
+bool DecodeTagEditable(const FiveToneDecodeEntry& entry, int index) {
+    return index >= 0 && index < kFiveToneDecodeCount && entry.idDecode == 0;
+}
+
 }  // namespace kp07

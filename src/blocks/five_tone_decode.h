@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "blocks/signaling_text.h"
 #include "image/accessors.h"
 #include "image/radio_image.h"
 
@@ -40,5 +41,18 @@ class FiveToneDecode {
     // group entry, whose number and transpond code are not stored.
     std::array<FiveToneDecodeEntry, kGroupDecodeEntry + 1> entries;
 };
+
+// The texts of the list fields, by stored value. The beep mode uses the
+// 2-tone texts (BeepModeChoices).
+const ChoiceTexts& TranspondChoices();       // "Disable", "1" .. "32"
+const ChoiceTexts& LedDisplayChoices();      // "-----", " Off ", " On  ", "Blink"
+const ChoiceTexts& DecodeModeChoices();      // "-----" (null), "Open", "Close"
+const ChoiceTexts& DecodeScanChoices();      // "------" (null), "Cancel", "Start"
+const ChoiceTexts& DecodeBeepToneChoices();  // "-" (disabled), "A" .. "G"
+const ChoiceTexts& StunChoices();            // "------" (disabled), "Kill", "Stun", "Revive"
+
+// Whether an entry's tag can be typed: an entry that decodes an ID shows
+// the caller's ID in place of its tag, and the group entry's tag is fixed.
+bool DecodeTagEditable(const FiveToneDecodeEntry& entry, int index);
 
 }  // namespace kp07

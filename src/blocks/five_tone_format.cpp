@@ -60,4 +60,9 @@ std::string FiveToneFormat::FormatGap(unsigned units) {
     return FormatDecimal(units * kGapUnitMs, 1, 4) + " ms";
 }
 
+const ChoiceTexts& FormatChoices() {
+    static const ChoiceTexts list(kFiveToneFormatNames.begin(), kFiveToneFormatNames.end());
+    return list;
+}
+
 }  // namespace kp07

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "blocks/signaling_text.h"
 #include "image/layout.h"
 #include "image/radio_image.h"
 
@@ -36,5 +37,8 @@ class FiveToneFormat {
     std::array<unsigned, kFiveToneFormatCount> periods{};  // milliseconds
     std::array<unsigned, kFiveToneFormatCount> gaps{};     // units of 2.5 ms
 };
+
+// The format names as a list, by format index.
+const ChoiceTexts& FormatChoices();
 
 }  // namespace kp07

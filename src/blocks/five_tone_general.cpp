@@ -80,4 +80,27 @@ std::string FiveToneGeneral::FormatSeconds(unsigned seconds) {
     return FormatWholeSeconds(seconds);
 }
 
+namespace {
+ChoiceTexts ToneTexts(int count) {
+    ChoiceTexts list;
+    for (int d = 0; d < count; ++d) list.push_back(std::string(1, "0123456789ABCDEF"[d]) + " TONE");
+    return list;
+}
+}  // namespace
+
+const ChoiceTexts& ToneDigitChoices() {
+    static const ChoiceTexts list = ToneTexts(15);
+    return list;
+}
+
+const ChoiceTexts& Delay3ToneChoices() {
+    static const ChoiceTexts list = ToneTexts(16);
+    return list;
+}
+
+const ChoiceTexts& CallKeyChoices() {
+    static const ChoiceTexts list = NumberTexts("ENC NO.%d", 1, layout::kFiveToneEncode.count, 1);
+    return list;
+}
+
 }  // namespace kp07

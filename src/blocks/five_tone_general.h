@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "blocks/signaling_text.h"
 #include "image/field_kinds.h"
 #include "image/layout.h"
 #include "image/radio_image.h"
@@ -53,5 +54,11 @@ class FiveToneGeneral {
     unsigned callKey3 = 30;
     unsigned autoResetTime = 8;  // "2 s" .. "60 s"
 };
+
+// The texts of the list fields, by stored value. The auto reset time and
+// beep use the 2-tone texts (AutoResetTimeChoices, DisableEnableChoices).
+const ChoiceTexts& ToneDigitChoices();   // "0 TONE" .. "E TONE": group and repeat tone
+const ChoiceTexts& Delay3ToneChoices();  // "0 TONE" .. "F TONE"
+const ChoiceTexts& CallKeyChoices();     // "ENC NO.1" .. "ENC NO.32"
 
 }  // namespace kp07

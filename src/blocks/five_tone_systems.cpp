@@ -51,4 +51,43 @@ void FiveToneSystems::Store(RadioImage& image) const {
     }
 }
 
+const ChoiceTexts& MonitorSwitchChoices() {
+    static const ChoiceTexts list{"-----", "Open", "Close", "Both"};
+    return list;
+}
+
+const ChoiceTexts& ChannelSwitchChoices() {
+    static const ChoiceTexts list{"-----", "Open", "Close"};
+    return list;
+}
+
+const ChoiceTexts& FlowChoices() {
+    static const ChoiceTexts list{"Call-ID", "ID-Call"};
+    return list;
+}
+
+const ChoiceTexts& AniTransmissionChoices() {
+    static const ChoiceTexts list{"-------", "Press", "Release"};
+    return list;
+}
+
+namespace {
+ChoiceTexts CodeTexts(const char* off) {
+    ChoiceTexts texts{off};
+    const ChoiceTexts codes = NumberTexts("%d", 1, layout::kFiveToneEncode.count, 1);
+    texts.insert(texts.end(), codes.begin(), codes.end());
+    return texts;
+}
+}  // namespace
+
+const ChoiceTexts& SystemCodeTexts() {
+    static const ChoiceTexts list = CodeTexts("-");
+    return list;
+}
+
+const ChoiceTexts& SystemCodeChoices() {
+    static const ChoiceTexts list = CodeTexts("off");
+    return list;
+}
+
 }  // namespace kp07

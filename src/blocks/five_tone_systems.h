@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "blocks/signaling_text.h"
 #include "image/field_kinds.h"
 #include "image/layout.h"
 #include "image/radio_image.h"
@@ -40,5 +41,15 @@ class FiveToneSystems {
     std::array<FiveToneSystemEntry, kFiveToneSystemCount> entries;
     unsigned currentEntry = 0;  // the entry being edited (0-based)
 };
+
+// The texts of the list fields, by stored value.
+const ChoiceTexts& MonitorSwitchChoices();    // "-----", "Open", "Close", "Both"
+const ChoiceTexts& ChannelSwitchChoices();    // "-----" (disabled), "Open", "Close"
+const ChoiceTexts& FlowChoices();             // "Call-ID", "ID-Call"
+const ChoiceTexts& AniTransmissionChoices();  // "-------" (off), "Press", "Release"
+// A repeater, call or ID code: its cell shows "-" (off) or the number; its
+// chooser lists "off", "1" .. "32".
+const ChoiceTexts& SystemCodeTexts();
+const ChoiceTexts& SystemCodeChoices();
 
 }  // namespace kp07

@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "blocks/common_params.h"
+#include "blocks/five_tone_general.h"
+#include "blocks/key_function_params.h"
 #include "image/accessors.h"
 #include "image/frequency_codec.h"
 #include "image/number_text.h"
@@ -179,6 +182,134 @@ void HardwareParams::CommitReferenceMHz(double mhz) {
 
 void HardwareParams::CommitFirstIfMHz(double mhz) {
     firstIfMHz = ClampDecimal(mhz, 0.0, 65.53);
+}
+
+// ===========================================================================
+// Hardware Parameters dialog
+
+namespace {
+
+constexpr unsigned kLowerDefaultRange = 1;
+constexpr unsigned kUpperDefaultRange = 4;
+constexpr unsigned kUpperFirstRange = 1;  // range of the upper band's first item
+constexpr unsigned kUpperFirstStepCode = 2;
+
+}  // namespace
+
+const ChoiceTexts& ModelTexts() {
+    static const ChoiceTexts t = {"KR-302 Series", "KR-318"};
+    return t;
+}
+
+const ChoiceTexts& BandTexts() {
+    static const ChoiceTexts t = {"VHF", "UHF"};
+    return t;
+}
+
+const ChoiceTexts& FrequencyRangeTexts(bool upperBand) {
+    static const ChoiceTexts lower = {"134-160 MHz", "146-174 MHz"};
+    static const ChoiceTexts upper = {"350-390 MHz", "400-430 MHz", "440-470 MHz", "450-490 MHz",
+                                      "470-512 MHz"};
+    return upperBand ? upper : lower;
+}
+
+const ChoiceTexts& LocalOffsetTexts() {
+    static const ChoiceTexts t = {"Lower", "Upper"};
+    return t;
+}
+
+const ChoiceTexts& ChannelStepTexts(bool upperBand) {
+    static const ChoiceTexts lower = {"2.5,6.25kHz", "5,6.25kHz  "};
+    static const ChoiceTexts upper = {"5,6.25kHz  ", "10,12.5kHz "};
+    return upperBand ? upper : lower;
+}
+
+const ChoiceTexts& DcsDataTexts() {
+    static const ChoiceTexts t = {"Normal", "Inverted"};
+    return t;
+}
+
+const ChoiceTexts& SqlReleaseTimeTexts() {
+    static const ChoiceTexts t = NumberTexts("%-3d ms", 0, 280, 40);
+    return t;
+}
+
+const ChoiceTexts& SqlAttackTimeTexts() {
+    static const ChoiceTexts t = NumberTexts("%-3d ms", 0, 75, 5);
+    return t;
+}
+
+const ChoiceTexts& SqlHysteresisTexts() {
+    static const ChoiceTexts t = NumberTexts("%-2d", 0, 15, 1);
+    return t;
+}
+
+const ChoiceTexts& RxSaveOffTimeTexts() {
+    static const ChoiceTexts t = {"100 ms", "200 ms", "300 ms", "400 ms"};
+    return t;
+}
+
+const ChoiceTexts& CtcssReleaseTimeTexts() {
+    static const ChoiceTexts t = {"500 ms", "200 ms"};
+    return t;
+}
+
+const ChoiceTexts& TemperatureTableTexts() {
+    static const ChoiceTexts t = {"A Type", "B Type", "C Type"};
+    return t;
+}
+
+int FrequencyRangeItem(const HardwareParams& hw) {
+    const bool upper = hw.IsUpperBand();
+    const unsigned first = upper ? kUpperFirstRange : 0;
+    const unsigned count = unsigned(FrequencyRangeTexts(upper).size());
+    unsigned range = hw.frequencyRange;
+    if (range < first || range >= first + count) {
+        range = upper ? kUpperDefaultRange : kLowerDefaultRange;
+    }
+    return int(range - first);
+}
+
+void SelectFrequencyRange(HardwareParams& hw, int item) {
+    if (item < 0) return;
+    hw.frequencyRange = unsigned(item) + (hw.IsUpperBand() ? kUpperFirstRange : 0);
+}
+
+int ChannelStepItem(const HardwareParams& hw) {
+    return int(hw.stepCode & 1u);
+}
+
+void SelectChannelStep(HardwareParams& hw, int item) {
+    if (item < 0 || item > 1) return;
+    hw.stepCode = unsigned(item) + (hw.IsUpperBand() ? kUpperFirstStepCode : 0);
+}
+
+std::string FormatFrequencyLimit(double mhz) {
+    return FormatDecimal(mhz, 1, 4) + "MHz";
+}
+
+std::string FormatOscillatorMHz(double mhz) {
+    return FormatDecimal(mhz, 2, 5) + "MHz";
+}
+
+void ClearWhatModelLacks(unsigned model, RadioImage& image) {
+    if (model != 0) return;
+    KeyFunctionParams keys;
+    keys.Load(image);
+    for (int key : {2, 3, 4, 5, 8, 9, 10, 11}) keys.keys[std::size_t(key)] = 0;
+    keys.Store(image);
+
+    CommonParams common;
+    common.Load(image);
+    common.keyHoldingTime = 0;
+    common.Store(image);
+
+    FiveToneGeneral fiveTone;
+    fiveTone.Load(image);
+    fiveTone.tagDisplay = false;
+    fiveTone.aniDisplay = false;
+    fiveTone.displayDigits = FlagArray{};
+    fiveTone.Store(image);
 }
 
 }  // namespace kp07

@@ -4,7 +4,9 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
+#include "blocks/choice_texts.h"
 #include "image/radio_image.h"
 
 namespace kp07 {
@@ -85,5 +87,41 @@ class HardwareParams {
     unsigned temperatureTable = 0;
     AlignmentData alignment;
 };
+
+// ===========================================================================
+// The Hardware Parameters dialog: list texts, list items and field formats.
+
+const ChoiceTexts& ModelTexts();  // "KR-302 Series", "KR-318"
+const ChoiceTexts& BandTexts();   // "VHF", "UHF"
+// The adjustment ranges a unit of the band can be tuned for. Lower band:
+// ranges 0 and 1; upper band: ranges 1 to 5, so that each band's default
+// range (1 and 4) is the one its default limits describe.
+const ChoiceTexts& FrequencyRangeTexts(bool upperBand);
+const ChoiceTexts& LocalOffsetTexts();  // "Lower", "Upper"
+// The two step labels of the band; item i is step code i (+ 2 upper band).
+const ChoiceTexts& ChannelStepTexts(bool upperBand);
+const ChoiceTexts& DcsDataTexts();           // "Normal", "Inverted"
+const ChoiceTexts& SqlReleaseTimeTexts();    // "0   ms" .. "280 ms"
+const ChoiceTexts& SqlAttackTimeTexts();     // "0   ms" .. "75  ms"
+const ChoiceTexts& SqlHysteresisTexts();     // "0 " .. "15"
+const ChoiceTexts& RxSaveOffTimeTexts();     // "100 ms" .. "400 ms"
+const ChoiceTexts& CtcssReleaseTimeTexts();  // "500 ms", "200 ms"
+const ChoiceTexts& TemperatureTableTexts();  // "A Type", "B Type", "C Type"
+
+// The Frequency Range item of a unit; a range that is not one of its band's
+// (a unit just loaded from another band) shows the band's default range.
+int FrequencyRangeItem(const HardwareParams& hw);
+void SelectFrequencyRange(HardwareParams& hw, int item);
+int ChannelStepItem(const HardwareParams& hw);
+void SelectChannelStep(HardwareParams& hw, int item);
+
+// Min and Max Frequency "%4.1fMHz"; Ref XTAL and 1st IF "%5.2fMHz".
+std::string FormatFrequencyLimit(double mhz);
+std::string FormatOscillatorMHz(double mhz);
+
+// A "KR-302 Series" radio has no A to D keys, no key holding time and no
+// display for 5-tone tags, ANI and digits: those settings are cleared in
+// `image` (nothing changes for a "KR-318").
+void ClearWhatModelLacks(unsigned model, RadioImage& image);
 
 }  // namespace kp07

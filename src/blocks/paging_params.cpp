@@ -49,4 +49,30 @@ void PagingParams::CommitPageCode(int page, const std::string& text) {
     entry.entered = true;
 }
 
+bool PageDecodeSelectable(unsigned optionBoard, const std::string& code) {
+    return optionBoard == kPagingOptionBoard && !code.empty();
+}
+
+const ChoiceTexts& PagingAutoResetChoices() {
+    static const ChoiceTexts list{"Disabled", "2 s",  "3 s",  "4 s",  "5 s",  "6 s",
+                                  "7 s",      "8 s",  "9 s",  "10 s", "15 s", "20 s",
+                                  "25 s",     "30 s", "40 s", "50 s"};
+    return list;
+}
+
+const ChoiceTexts& CallTimesChoices() {
+    static const ChoiceTexts list{"Disabled", "1 Time", "3 Times", "5 Times"};
+    return list;
+}
+
+const ChoiceTexts& PagingSpeedChoices() {
+    static const ChoiceTexts list{"50 ms", "100 ms"};
+    return list;
+}
+
+const ChoiceTexts& PageDecodeChoices() {
+    static const ChoiceTexts list{"Off", "DEC"};
+    return list;
+}
+
 }  // namespace kp07

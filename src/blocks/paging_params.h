@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "blocks/signaling_text.h"
 #include "image/layout.h"
 #include "image/radio_image.h"
 
@@ -39,5 +40,20 @@ class PagingParams {
     unsigned dtmfSpeed = 0;      // "50 ms", "100 ms"
     std::array<PageCodeEntry, kPageCodeCount> pages;
 };
+
+// The option board value of the QSC-61 paging unit: page codes work only
+// with it fitted.
+constexpr unsigned kPagingOptionBoard = 1;
+
+// Whether a page row's decode list can be set: the paging unit is fitted and
+// the row has a code.
+bool PageDecodeSelectable(unsigned optionBoard, const std::string& code);
+
+// The texts of the list fields, by stored value; answer back uses the
+// Disabled/Enabled texts (DisabledEnabledTexts).
+const ChoiceTexts& PagingAutoResetChoices();  // "Disabled", "2 s" .. "50 s"
+const ChoiceTexts& CallTimesChoices();        // "Disabled", "1 Time", "3 Times", "5 Times"
+const ChoiceTexts& PagingSpeedChoices();      // "50 ms", "100 ms"
+const ChoiceTexts& PageDecodeChoices();       // "Off", "DEC"
 
 }  // namespace kp07

@@ -4,9 +4,22 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
+#include "blocks/choice_texts.h"
+
 namespace kp07 {
+
+// The value whose text is `text` (blanks around either ignored, letters in
+// either case); empty when no choice has that text.
+std::optional<unsigned> ChoiceIndex(const ChoiceTexts& list, const std::string& text);
+// The value after `index`, from the last back to the first; a value outside
+// the list steps to the first.
+unsigned NextChoice(const ChoiceTexts& list, unsigned index);
+
+// The texts of a grid cell that is on or off, as the clipboard carries them.
+const ChoiceTexts& FlagChoices();  // "-", "v"
 
 // A time in whole seconds stored in one byte: the typed number cut to a whole
 // number and held to 0..255.
@@ -25,5 +38,9 @@ std::string DtmfCodeFromText(const std::string& text, std::size_t maxDigits);
 std::string DigitStringFromText(const std::string& text);
 // The number filled up with blanks to 8 characters.
 std::string FormatDigitString(const std::string& digits);
+
+// A typed tag of a 5-tone decode or encode entry: the first line, upper
+// case, at most 8 characters, completed with blanks as the radio stores it.
+std::string SignalingTagFromText(const std::string& text);
 
 }  // namespace kp07

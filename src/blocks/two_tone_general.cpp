@@ -40,4 +40,9 @@ std::string TwoToneGeneral::FormatTonePeriod(double seconds) {
     return FormatDecimal(seconds, 1, 3) + " s";
 }
 
+const ChoiceTexts& EncodeTypeChoices() {
+    static const ChoiceTexts list{"Individual", "Group(1st Tone used)", "Group(2nd Tone used)"};
+    return list;
+}
+
 }  // namespace kp07

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "blocks/signaling_text.h"
 #include "image/radio_image.h"
 
 namespace kp07 {
@@ -31,5 +32,9 @@ class TwoToneGeneral {
     unsigned firstTonePeriod = 10;   // tenths of a second
     unsigned secondTonePeriod = 30;  // tenths of a second
 };
+
+// "Individual", "Group(1st Tone used)", "Group(2nd Tone used)". The encode
+// pair uses the pair texts of the 2-tone settings (PairChoices).
+const ChoiceTexts& EncodeTypeChoices();
 
 }  // namespace kp07

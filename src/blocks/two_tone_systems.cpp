@@ -1,5 +1,7 @@
 #include "blocks/two_tone_systems.h"
 
+#include <cstdio>
+
 #include "image/accessors.h"
 
 namespace kp07 {
@@ -34,6 +36,34 @@ void TwoToneSystems::ClearAll(RadioImage& image) {
         SetTwoToneAutoReset(image, i, 0);
         SetTwoToneAni(image, i, 0);
     }
+}
+
+std::string FirstPairText(unsigned pair) {
+    if (pair == 0) return "-";
+    char text[16];
+    std::snprintf(text, sizeof text, "%2u", pair);
+    return text;
+}
+
+int FirstPairChooser::LineOf(unsigned pair) const {
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        if (values[k] == pair) return int(k);
+    }
+    return 0;
+}
+
+FirstPairChooser MakeFirstPairChooser(const std::array<TwoTonePair, kTwoTonePairCount>& pairs) {
+    FirstPairChooser chooser;
+    chooser.texts.push_back("Disable");
+    chooser.values.push_back(0);
+    for (unsigned p = 0; p < pairs.size(); ++p) {
+        if (pairs[p].group == PairGroup::kOff) continue;
+        char text[16];
+        std::snprintf(text, sizeof text, "Pair #%u", p + 1);
+        chooser.texts.push_back(text);
+        chooser.values.push_back(p + 1);
+    }
+    return chooser;
 }
 
 }  // namespace kp07

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <vector>
 
+#include "blocks/dtmf_params.h"
 #include "image/layout.h"
 #include "image/radio_image.h"
 
@@ -33,5 +36,19 @@ class TwoToneSystems {
     std::array<TwoToneSystemEntry, kTwoToneSystemCount> entries;
     unsigned currentEntry = 0;  // the entry being edited (0-based)
 };
+
+// The first pair as its cell shows it: "%2d" of the pair number, "-" off.
+std::string FirstPairText(unsigned pair);
+
+// The chooser of an entry's first pair: "Disable", then "Pair #%d" for each
+// pair of the table whose group is not off; values[k] is the first pair that
+// line k stands for (0 for Disable).
+struct FirstPairChooser {
+    ChoiceTexts texts;
+    std::vector<unsigned> values;
+    // The line of `pair`; 0 (Disable) when the pair is not listed.
+    int LineOf(unsigned pair) const;
+};
+FirstPairChooser MakeFirstPairChooser(const std::array<TwoTonePair, kTwoTonePairCount>& pairs);
 
 }  // namespace kp07

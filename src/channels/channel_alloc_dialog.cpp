@@ -58,17 +58,7 @@ CChannelAllocDlg::CChannelAllocDlg(ChannelTable& table, bool alphaTags, QWidget*
         grid->addWidget(tag, g + 1, 2);
     }
 
-    auto* ok = new QPushButton(tr("OK"), body());
-    cancel_ = new QPushButton(tr("Cancel"), body());
-    SetOkButton(ok, true);
-    connect(cancel_, &QPushButton::clicked, this, &CChannelAllocDlg::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel_);
-    auto* layout = new QVBoxLayout(body());
-    layout->addLayout(grid);
-    layout->addLayout(buttons);
+    FinishLayout(grid, true);
 }
 
 QLineEdit* CChannelAllocDlg::countEdit(int group) const {

@@ -28,7 +28,6 @@ class CChannelAllocDlg : public CParamDialog {
     // Group 0 (CB) has a read-only count; groups 1..6 are CFilterEdits.
     QLineEdit* countEdit(int group) const;
     CFilterEdit* tagEdit(int group) const;
-    QPushButton* cancelButton() const { return cancel_; }
 
     void CommitCount(int group);
     void CommitTag(int group);
@@ -42,7 +41,6 @@ class CChannelAllocDlg : public CParamDialog {
     int savedGroup_;
     std::array<QLineEdit*, kGroupCount> counts_{};
     std::array<CFilterEdit*, kGroupCount> tags_{};
-    QPushButton* cancel_;
 };
 
 }  // namespace kp07

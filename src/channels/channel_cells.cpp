@@ -75,7 +75,6 @@ std::string ToneValueText(int type, double ctcssTenths, double dcsCode) {
 
 std::string TextCell(const ChannelTable& table, const ChannelRecord& r, int slot, int col,
                      bool alphaTags) {
-    static const char* const kSignalingTypes[] = {"--", "Signal", "Page", "Option"};
     static const char* const kLockOut[] = {"--", "BC", "BT"};
     switch (col) {
         case kColChannel:
@@ -101,9 +100,10 @@ std::string TextCell(const ChannelTable& table, const ChannelRecord& r, int slot
             return r.power ? "L" : "H";
         case kColSquelch:
             return Printf("%2d", r.squelchLevel);
-        case kColSignalingType:
-            return r.signalingType >= 0 && r.signalingType <= 3 ? kSignalingTypes[r.signalingType]
-                                                                : "--";
+        case kColSignalingType: {
+            const std::string name = SignalingTypeName(r.signalingType);
+            return name.empty() ? "--" : name;
+        }
         case kColSignalingNumber:
             return r.signalingNumber == 0 ? "--" : Printf("%2d", r.signalingNumber);
         case kColEncryption:
@@ -121,18 +121,35 @@ bool CurrentRadioHasAlphaTags() {
     return !hardware || hardware->model != 0;
 }
 
+namespace {
+
+// The option unit and the paging codes, which only the image holds.
+void LoadImageContext(const RadioImage& image, EditContext* ctx) {
+    ctx->optionBoard = GetOptionBoard(image);
+    PagingParams paging;
+    paging.Load(image);
+    for (int i = 0; i < kPageCodeCount; ++i) {
+        if (paging.pages[std::size_t(i)].entered) ctx->pagingCodes.push_back(i + 1);
+    }
+}
+
+}  // namespace
+
 EditContext CurrentEditContext() {
     EditContext ctx;
     ctx.alphaTags = CurrentRadioHasAlphaTags();
     if (signalingType) ctx.fiveTone = signalingType->type == kFiveTone;
-    if (radioImage) {
-        ctx.optionBoard = GetOptionBoard(*radioImage);
-        PagingParams paging;
-        paging.Load(*radioImage);
-        for (int i = 0; i < kPageCodeCount; ++i) {
-            if (paging.pages[std::size_t(i)].entered) ctx.pagingCodes.push_back(i + 1);
-        }
-    }
+    if (radioImage) LoadImageContext(*radioImage, &ctx);
+    return ctx;
+}
+
+EditContext EditContextOf(const RadioImage& image) {
+    EditContext ctx;
+    HardwareParams hw;
+    hw.Load(image);
+    ctx.alphaTags = hw.model != 0;
+    ctx.fiveTone = IsFiveTone(image);
+    LoadImageContext(image, &ctx);
     return ctx;
 }
 

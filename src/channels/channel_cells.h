@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "image/radio_image.h"
+
 namespace kp07 {
 
 class ChannelTable;
@@ -28,6 +30,8 @@ struct EditContext {
 
 // The context of the document's radio (its image and program-wide blocks).
 EditContext CurrentEditContext();
+// The context of the radio an image describes, without the program's blocks.
+EditContext EditContextOf(const RadioImage& image);
 // Whether the document's radio shows alpha tags (the cheap part of it).
 bool CurrentRadioHasAlphaTags();
 

@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "blocks/channel_table.h"
+#include "blocks/common_params.h"
+#include "blocks/paging_params.h"
 #include "channels/channel_columns.h"
 #include "image/frequency_codec.h"
 #include "image/number_text.h"
@@ -16,8 +18,6 @@ namespace {
 constexpr int kToneNone = 0, kToneCtcss = 1, kToneDcs = 2;
 constexpr double kDefaultCtcss = 670.0;  // 67.0 Hz
 constexpr double kDefaultDcs = 23.0;     // code 023
-constexpr unsigned kPagingOptionBoard = 1;
-constexpr unsigned kExtraSignalingOptionBoard = 6;
 constexpr int kSignalingNone = 0, kSignalingSignal = 1, kSignalingPage = 2, kSignalingOption = 3;
 
 void MarkModified() {
@@ -187,7 +187,7 @@ EditResult ToggleCell(ChannelTable& table, int slot, int col, const EditContext&
             Flip(r.tot);
             break;
         case kColSignalingType: {
-            const int count = ctx.optionBoard == kExtraSignalingOptionBoard ? 4 : 3;
+            const int count = ctx.optionBoard == kBoardOptionSignaling ? 4 : 3;
             r.signalingType = Step(r.signalingType, count);
             if (r.signalingType == kSignalingNone || r.signalingType == kSignalingPage)
                 r.signalingNumber = 0;

@@ -81,6 +81,13 @@ std::string GroupCountText(const ChannelTable& table, int group) {
 }
 
 bool CommitGroupCount(ChannelTable& table, int group, const std::string& text) {
+    if (SetGroupCount(table, group, text)) return true;
+    if (group >= 1 && group < kGroupCount)
+        ShowMessage(kMsgTooManyChannels, MsgButtons::kOk, MsgIcon::kStop);
+    return false;
+}
+
+bool SetGroupCount(ChannelTable& table, int group, const std::string& text) {
     if (group < 1 || group >= kGroupCount) return false;
     std::array<unsigned, kGroupCount> sizes = table.groupSizes();
     // Channels left once this group gives its channels back.
@@ -88,10 +95,7 @@ bool CommitGroupCount(ChannelTable& table, int group, const std::string& text) {
     const int wanted = int(ClampWhole(ParseDecimal(text), 0, kMaxGroupSize));
     imageModified = 1;
     table.currentGroup = group;
-    if (left - wanted < 0) {
-        ShowMessage(kMsgTooManyChannels, MsgButtons::kOk, MsgIcon::kStop);
-        return false;
-    }
+    if (left - wanted < 0) return false;
     sizes[std::size_t(group)] = unsigned(wanted);
     // The radio needs at least one channel somewhere.
     if (left - wanted == kChannelSlots) sizes[std::size_t(group)] = 1;

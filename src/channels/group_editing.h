@@ -41,6 +41,8 @@ std::string GroupCountText(const ChannelTable& table, int group);
 // The group becomes the current one either way. Returns whether the count
 // was taken.
 bool CommitGroupCount(ChannelTable& table, int group, const std::string& text);
+// The same rule without the message: a count that does not fit returns false.
+bool SetGroupCount(ChannelTable& table, int group, const std::string& text);
 // Commits a group tag typed in the dialog (at most eight characters).
 void CommitAllocationTag(ChannelTable& table, int group, const std::string& text);
 

@@ -21,7 +21,6 @@ const char* const kDataFileFilter = "KP07 Files(*.K07)|*.K07||";
 namespace {
 
 constexpr int kMsgOpenForRead = 32;
-constexpr int kMsgWriteFailed = 33;
 constexpr int kMsgReadFailed = 34;
 constexpr int kMsgOpenForWrite = 35;
 constexpr int kMsgReadOnly = 49;
@@ -101,17 +100,9 @@ bool ReadDataFile(const std::string& path, RadioImage& image, FileTrailer& trail
 }
 
 bool WriteDataFile(const std::string& path, const RadioImage& image, const FileTrailer& trailer) {
-    SaveTarget target;
-    if (CheckSaveTarget(path, &target) != SaveCheck::kOk) {
-        ShowMessage(kMsgOpenForWrite, MsgButtons::kOk, MsgIcon::kStop, path);
-        return false;
-    }
     std::vector<std::uint8_t> bytes(image.begin(), image.begin() + kImageSize);
     bytes.insert(bytes.end(), trailer.begin(), trailer.end());
-    if (!SaveFileSafely(target, bytes.data(), bytes.size())) {
-        ShowMessage(kMsgWriteFailed, MsgButtons::kOk, MsgIcon::kStop);
-        return false;
-    }
+    if (!SaveFileTellingUser(path, bytes.data(), bytes.size())) return false;
     imageModified = 0;
     return true;
 }

@@ -10,6 +10,7 @@
 #include "blocks/signaling_type.h"
 #include "document/data_file.h"
 #include "image/accessors.h"
+#include "image/frequency_codec.h"
 #include "resources/message.h"
 
 namespace kp07 {
@@ -94,24 +95,43 @@ bool CKP05Doc::WriteDefaultFile(const std::string& name) {
     return true;
 }
 
+CKP05Doc::BandFile CKP05Doc::ReadBandDefaultFile(int band, RadioImage& image,
+                                                 FileTrailer& trailer) {
+    if (!LocateDefaultFile(band)) return BandFile::kMissing;
+    defaultFileLoaded = 0;
+    RadioImage scratch{};
+    FileTrailer scratchTrailer{};
+    if (!ReadDataFile(currentFileName, scratch, scratchTrailer)) return BandFile::kUnreadable;
+    // The first start writes the defaults, an upper-band unit, under the
+    // lower band's name: a unit of the other band is no default of this one.
+    if (IsUpperBandStepCode(GetStepCode(scratch)) != (band == 1)) return BandFile::kOtherBand;
+    image = scratch;
+    trailer = scratchTrailer;
+    defaultFileLoaded = 1;
+    return BandFile::kTaken;
+}
+
 void CKP05Doc::TakeBandDefaultFile(int band) {
     currentFileName = kNoFileName;
-    std::string name = DefaultFileName(band);
-    if (LocateDefaultFile(band)) {
-        FileTrailer trailer{};
-        if (ReadDataFile(currentFileName, *radioImage, trailer)) {
+    FileTrailer trailer{};
+    switch (ReadBandDefaultFile(band, *radioImage, trailer)) {
+        case BandFile::kTaken:
             autoTxOffsetMHz = SaneOffset(OffsetFromTrailer(trailer));
             LoadPersistentBlocks(*radioImage);
-            defaultFileLoaded = 1;
-            SetTitle();
-            return;
-        }
-        // A default file that does not read is put right with a fresh one.
-        defaultFileLoaded = 0;
-        name = currentFileName;
+            break;
+        case BandFile::kUnreadable:
+            // A default file that does not read is put right with a fresh one.
+            WriteDefaultFile(currentFileName);
+            currentFileName = kNoFileName;
+            break;
+        case BandFile::kOtherBand:
+            currentFileName = kNoFileName;
+            break;
+        case BandFile::kMissing:
+            WriteDefaultFile(DefaultFileName(band));
+            currentFileName = kNoFileName;
+            break;
     }
-    WriteDefaultFile(name);
-    currentFileName = kNoFileName;
     SetTitle();
 }
 

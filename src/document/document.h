@@ -7,6 +7,9 @@
 
 #include <string>
 
+#include "document/data_file.h"
+#include "image/radio_image.h"
+
 namespace kp07 {
 
 // What the document needs from the windows around it.
@@ -54,8 +57,15 @@ class CKP05Doc {
     // After a band change: the default file of band index `band` takes the
     // place of the image, offset included; when it is missing or does not
     // read, the image is written as a fresh default file instead and the
-    // document has no name.
+    // document has no name. A file of that name that holds a unit of the
+    // other band is neither taken nor overwritten.
     void TakeBandDefaultFile(int band);
+    // How the default file of band index `band` (0 lower, 1 upper) was
+    // found. Only kTaken replaces `image` and `trailer`; a found file leaves
+    // its path in currentFileName, and defaultFileLoaded tells whether it
+    // was taken.
+    enum class BandFile { kTaken, kMissing, kUnreadable, kOtherBand };
+    BandFile ReadBandDefaultFile(int band, RadioImage& image, FileTrailer& trailer);
 
     static bool IsDefaultFileName(const std::string& path);
     // The default file of a band index: 0 "defaultu.k07", 1 "defaultv.k07".

@@ -15,6 +15,8 @@
 #include <cstring>
 #include <vector>
 
+#include "resources/message.h"
+
 namespace kp07 {
 
 const char* const kSaveTempPrefix = ".kp07save.";
@@ -288,6 +290,21 @@ bool SaveFileSafely(const SaveTarget& target, const std::uint8_t* data, std::siz
 
 void SetSaveFaultsForTest(const SaveFaultsForTest& f) {
     faults = f;
+}
+
+bool SaveFileTellingUser(const std::string& path, const void* data, std::size_t size) {
+    constexpr int kMsgWriteFailed = 33;   // "Problem writing to file"
+    constexpr int kMsgOpenForWrite = 35;  // "Problem opening file"
+    SaveTarget target;
+    if (CheckSaveTarget(path, &target) != SaveCheck::kOk) {
+        ShowMessage(kMsgOpenForWrite, MsgButtons::kOk, MsgIcon::kStop, path);
+        return false;
+    }
+    if (!SaveFileSafely(target, static_cast<const std::uint8_t*>(data), size)) {
+        ShowMessage(kMsgWriteFailed, MsgButtons::kOk, MsgIcon::kStop);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace kp07

@@ -36,6 +36,12 @@ SaveCheck CheckSaveTarget(const std::string& path, SaveTarget* target);
 // CheckSaveTarget. False when the save failed; the old content is kept then.
 bool SaveFileSafely(const SaveTarget& target, const std::uint8_t* data, std::size_t size);
 
+// The whole save of a file the user asked for: checks the target, writes
+// `size` bytes safely, and tells the user when it fails ("Problem opening
+// file" for a target that cannot be written, "Problem writing to file" for a
+// failed write). The old content is kept on failure.
+bool SaveFileTellingUser(const std::string& path, const void* data, std::size_t size);
+
 // The prefix of the temporary files of a save; a save removes those that no
 // running save holds (left by a save that was killed).
 extern const char* const kSaveTempPrefix;  // ".kp07save."

@@ -34,17 +34,7 @@ CEmergencyDlg::CEmergencyDlg(RadioImage& image, QWidget* parent)
                  AddList(kLoneWorkerTimerId, LoneWorkerTimerTexts(), params_.loneWorkerTimer,
                          [this](unsigned i) { params_.loneWorkerTimer = i; }));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), body());
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), body());
-    SetOkButton(ok, false);
-    connect(cancel_, &QPushButton::clicked, this, &CEmergencyDlg::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel_);
-    auto* layout = new QVBoxLayout(body());
-    layout->addLayout(form);
-    layout->addLayout(buttons);
+    FinishLayout(form, false);
 }
 
 CEnterComboBox* CEmergencyDlg::list(int id) const {

@@ -23,7 +23,6 @@ class CEmergencyDlg : public CParamDialog {
     explicit CEmergencyDlg(RadioImage& image, QWidget* parent = nullptr);
 
     CEnterComboBox* list(int id) const;
-    QPushButton* cancelButton() const { return cancel_; }
 
   protected:
     void OnOk() override;
@@ -31,7 +30,6 @@ class CEmergencyDlg : public CParamDialog {
   private:
     RadioImage& image_;
     EmergencyParams params_;
-    QPushButton* cancel_ = nullptr;
 };
 
 }  // namespace kp07

@@ -80,7 +80,7 @@ bool CGridParamDialog::IsDataRow(int row) const {
 
 QString CGridParamDialog::DisplayText(int entry, int col) const {
     const GridColumn* column = Column(col);
-    if (!column || entry < 0 || entry >= EntryCount()) return {};
+    if (!column || entry < 0 || entry >= EntryCount() || !CellShown(entry, col)) return {};
     switch (column->kind) {
         case ColumnKind::kNumber:
             return QString::asprintf("%3d", entry + 1);
@@ -96,7 +96,7 @@ void CGridParamDialog::DrawCell(int entry, int col) {
     if (!column || entry < 0 || entry >= EntryCount()) return;
     const int row = entry + kHeadingRows;
     grid_->SetFocusRect(false);
-    if (column->kind == ColumnKind::kBoolean && CellFlag(entry, col)) {
+    if (column->kind == ColumnKind::kBoolean && CellShown(entry, col) && CellFlag(entry, col)) {
         grid_->SetTextMatrix(row, col, QString());
         grid_->SetCellPicture(row, col, checkMark_, FlexGrid::kCenterCenter);
     } else {
@@ -170,6 +170,7 @@ void CGridParamDialog::OnKeyPressed(int character, Qt::KeyboardModifiers modifie
     if (!IsDataRow(grid_->row())) return;
     const GridColumn* column = Column(grid_->col());
     if (!column || column->kind != ColumnKind::kText) return;
+    if (!CellEditable(currentEntry_, grid_->col())) return;
     if (CellModeChar(column->editMode, character, 0) == 0) return;
     StartEditing(character);
 }

@@ -78,11 +78,16 @@ class CGridParamDialog : public CParamDialog {
     virtual QString CellText(int entry, int col) const = 0;
     // The value of a boolean cell.
     virtual bool CellFlag(int /*entry*/, int /*col*/) const { return false; }
+    // Whether an entry has the column at all; a cell it lacks stays blank.
+    virtual bool CellShown(int /*entry*/, int /*col*/) const { return true; }
     // Space or double click on a cell; returns whether the record changed.
     virtual bool ActOnCell(int /*entry*/, int /*col*/) { return false; }
     // The floating editor's text for a cell; returns whether the record
     // changed.
     virtual bool SetCellText(int /*entry*/, int /*col*/, const QString& /*text*/) { return false; }
+    // Whether a cell of a text column takes typing at all (some entries
+    // keep a column fixed).
+    virtual bool CellEditable(int /*entry*/, int /*col*/) const { return true; }
     // A pasted text for a cell; false refuses it (the user hears a beep).
     virtual bool PasteCell(int /*entry*/, int /*col*/, const QString& /*text*/) { return false; }
     // Stores the record into the image (OK).

@@ -50,17 +50,7 @@ CKeyFunctionDlg::CKeyFunctionDlg(RadioImage& image, QWidget* parent)
     grid->addWidget(rotary_, 6, 1);
     RebuildLists();
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), body());
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), body());
-    SetOkButton(ok, false);
-    connect(cancel_, &QPushButton::clicked, this, &CKeyFunctionDlg::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel_);
-    auto* layout = new QVBoxLayout(body());
-    layout->addLayout(grid);
-    layout->addLayout(buttons);
+    FinishLayout(grid, false);
 }
 
 CEnterComboBox* CKeyFunctionDlg::keyList(int key) const {

@@ -24,7 +24,6 @@ class CKeyFunctionDlg : public CParamDialog {
 
     CEnterComboBox* keyList(int key) const;
     CEnterComboBox* rotaryList() const { return rotary_; }
-    QPushButton* cancelButton() const { return cancel_; }
 
   protected:
     void OnOk() override;
@@ -40,7 +39,6 @@ class CKeyFunctionDlg : public CParamDialog {
     bool frontKeypad_;
     std::array<CEnterComboBox*, kKeyCount> keys_{};
     CEnterComboBox* rotary_ = nullptr;
-    QPushButton* cancel_ = nullptr;
 };
 
 }  // namespace kp07

@@ -1,5 +1,6 @@
 #include "params/param_dialog.h"
 
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -190,6 +191,21 @@ bool CParamDialog::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void CParamDialog::FinishLayout(QLayout* content, bool okNeedsFocus) {
+    auto* ok = new QPushButton(tr("OK"), body());
+    cancelButton_ = new QPushButton(tr("Cancel"), body());
+    SetOkButton(ok, okNeedsFocus);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancelButton_);
+    auto* layout = new QVBoxLayout(body());
+    layout->addLayout(content);
+    layout->addStretch();
+    layout->addLayout(buttons);
 }
 
 }  // namespace kp07

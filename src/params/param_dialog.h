@@ -12,6 +12,7 @@
 #include <vector>
 
 class QLabel;
+class QLayout;
 class QPushButton;
 class QStatusBar;
 
@@ -73,12 +74,17 @@ class CParamDialog : public QDialog {
     // stays open.
     void SetOkButton(QPushButton* ok, bool needsFocus);
     QPushButton* okButton() const { return okButton_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
 
     // Opens the help topic `topic`; the program installs the help window
     // behind it. Without a hook F1 does nothing.
     static void SetHelpHook(std::function<void(int topic)> hook);
 
   protected:
+    // Lays out `content` above a row with OK and Cancel in the dialog's body;
+    // with `okNeedsFocus` OK acts only while it has the focus.
+    void FinishLayout(QLayout* content, bool okNeedsFocus);
+
     // Called when OK acts: the dialog stores its record and closes. The base
     // just closes with OK.
     virtual void OnOk();
@@ -98,6 +104,7 @@ class CParamDialog : public QDialog {
     std::map<int, QWidget*> controls_;
     std::map<CFilterEdit*, std::function<void()>> textFields_;
     QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
     bool okNeedsFocus_ = false;
 };
 

@@ -53,17 +53,7 @@ CPowerSavingDlg::CPowerSavingDlg(RadioImage& image, QWidget* parent)
                  AddList(kLowBatteryAlertId, LowBatteryAlertTexts(), params_.lowBatteryAlert,
                          [this](unsigned i) { params_.lowBatteryAlert = i; }));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), body());
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), body());
-    SetOkButton(ok, true);
-    connect(cancel_, &QPushButton::clicked, this, &CPowerSavingDlg::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel_);
-    auto* layout = new QVBoxLayout(body());
-    layout->addLayout(form);
-    layout->addLayout(buttons);
+    FinishLayout(form, true);
 }
 
 CEnterComboBox* CPowerSavingDlg::list(int id) const {

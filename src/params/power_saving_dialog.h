@@ -25,7 +25,6 @@ class CPowerSavingDlg : public CParamDialog {
 
     CEnterComboBox* list(int id) const;
     CFilterEdit* tagEdit() const { return tag_; }
-    QPushButton* cancelButton() const { return cancel_; }
 
     void CommitTag();
 
@@ -36,7 +35,6 @@ class CPowerSavingDlg : public CParamDialog {
     RadioImage& image_;
     CommonParams params_;
     CFilterEdit* tag_ = nullptr;
-    QPushButton* cancel_ = nullptr;
 };
 
 }  // namespace kp07

@@ -44,17 +44,7 @@ CScanningDlg::CScanningDlg(RadioImage& image, QWidget* parent)
                          [this](unsigned i) { params_.revertChannel = i; }));
     ShowPriorityCheck();
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), body());
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), body());
-    SetOkButton(ok, true);
-    connect(cancel_, &QPushButton::clicked, this, &CScanningDlg::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel_);
-    auto* layout = new QVBoxLayout(body());
-    layout->addLayout(form);
-    layout->addLayout(buttons);
+    FinishLayout(form, true);
 }
 
 CEnterComboBox* CScanningDlg::list(int id) const {

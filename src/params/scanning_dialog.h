@@ -25,7 +25,6 @@ class CScanningDlg : public CParamDialog {
     explicit CScanningDlg(RadioImage& image, QWidget* parent = nullptr);
 
     CEnterComboBox* list(int id) const;
-    QPushButton* cancelButton() const { return cancel_; }
 
   protected:
     void OnOk() override;
@@ -39,7 +38,6 @@ class CScanningDlg : public CParamDialog {
     ScanParams params_;
     CEnterComboBox* priorityCheck_ = nullptr;
     CEnterComboBox* priorityTimer_ = nullptr;
-    QPushButton* cancel_ = nullptr;
 };
 
 }  // namespace kp07

@@ -10,10 +10,15 @@ constexpr int kOpen = 57601;
 constexpr int kSave = 57603;
 constexpr int kSaveAs = 57604;
 constexpr int kPrint = 57607;
+constexpr int kPrintPreview = 57609;
+constexpr int kSaveAsPdf = 32860;
 constexpr int kRecentFirst = 57616;  // the four recent files
 constexpr int kRecentLast = 57619;
 constexpr int kExit = 57665;
 constexpr int kConfigure = 32850;
+constexpr int kExportChannels = 32870;
+constexpr int kImportChannels = 32871;
+constexpr int kCompareWithFile = 32872;
 // Edit
 constexpr int kCopy = 57634;
 constexpr int kPaste = 57637;

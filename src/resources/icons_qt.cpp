@@ -23,7 +23,8 @@ struct CommandPicture {
     const char* file;
 };
 
-// Upload and Download move the radio's memory; no desktop icon says that.
+// Upload and Download move the radio's memory, Save as PDF writes the report
+// as a file: no desktop icon says that.
 constexpr CommandPicture kPictures[] = {
     {cmd::kNew, "document-new", "document-new"},
     {cmd::kOpen, "document-open", "document-open"},
@@ -31,6 +32,8 @@ constexpr CommandPicture kPictures[] = {
     {cmd::kCopy, "edit-copy", "edit-copy"},
     {cmd::kPaste, "edit-paste", "edit-paste"},
     {cmd::kPrint, "document-print", "document-print"},
+    {cmd::kPrintPreview, "document-print-preview", "document-print-preview"},
+    {cmd::kSaveAsPdf, nullptr, "document-pdf"},
     {cmd::kAbout, "help-about", "help-about"},
     {cmd::kToolbarUpload, nullptr, "radio-upload"},
     {cmd::kToolbarDownload, nullptr, "radio-download"},

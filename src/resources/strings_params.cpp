@@ -10,6 +10,25 @@ const StringEntry kEntries[] = {
     {50, "Change frequency band?\r\nFrequencies will be invalid"},
     // The help line of the parameter dialogs: its empty start
     {121, " "},
+    // Hardware Parameters: the fourteen lists, then the four fields
+    {1501, "Select Model\n<SELECT>"},
+    {1502, "Select Front KeyPad (None/4 Key/16 Key)\n<SELECT>"},
+    {1503, "Select Frequency Band (VHF/UHF)\n<SELECT>"},
+    {1504, "Select Frequency Range for Adjustment\n<SELECT>"},
+    {1505, "Select Local Oscillator Injection (Lower/Upper)\n<SELECT>"},
+    {1506, "Select Channel Step\n<SELECT>"},
+    {1507, "Select DCS RX Data (Normal/Inverted)\n<SELECT>"},
+    {1508, "Select DCS TX Data (Normal/Inverted)\n<SELECT>"},
+    {1509, "Select SQL Release Time (0 ms - 280 ms)\n<SELECT>"},
+    {1510, "Select SQL Attack Time (0 ms - 75 ms)\n<SELECT>"},
+    {1511, "Select SQL Hysterisis (0 - 15)\n<SELECT>"},
+    {1512, "Select Receive Save Off Time (100 ms - 400 ms)\n<SELECT>"},
+    {1513, "Select CTCSS Release Time\n<SELECT>"},
+    {1514, "Temperature Table\n<SELECT>"},
+    {1515, "Edit Min Frequency (100.0MHz - 600.0MHz)\n<ENTER>"},
+    {1516, "Edit Max Frequency (100.0MHz - 600.0MHz)\n<ENTER>"},
+    {1517, "Edit Reference Oscillator Frequency (0 - 99.99MHz)\n<ENTER>"},
+    {1518, "Edit 1st IF Frequency (0 - 65.53MHz)\n<ENTER>"},
     // Signaling Type
     {2050, "2-Tone / 5-Tone\n<SELECT>"},
     // Scanning Parameters

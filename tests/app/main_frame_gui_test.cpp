@@ -244,9 +244,9 @@ TEST_F(FrameTest, MenusCarryEveryCommand) {
     for (QAction* a : frame->menuBar()->actions()) titles << a->text();
     EXPECT_EQ(titles, QStringList({"&File", "&Edit", "&View", "&Channel", "C&ommon", "&Signaling",
                                    "&Radio", "&Help"}));
-    for (int id :
-         {57600, 57601, 57603, 57604, 57607, 32850, 57665, 57634, 57637, 32800, 32817, 32828, 32830,
-          32772, 32781, 32783, 32795, 32820, 32821, 32822, 32833, 32834, 32840, 32841, 32842}) {
+    for (int id : {57600, 57601, 57603, 57604, 57607, 57609, 32860, 32850, 57665,
+                   57634, 57637, 32800, 32817, 32828, 32830, 32772, 32781, 32783,
+                   32795, 32820, 32821, 32822, 32833, 32834, 32840, 32841, 32842}) {
         EXPECT_NE(frame->Action(id), nullptr) << id;
     }
     EXPECT_EQ(frame->Action(32811), nullptr);  // item 11 has no command
@@ -267,7 +267,7 @@ TEST_F(FrameTest, ToolbarButtonsAndTheWindowHavePictures) {
         ++buttons;
         EXPECT_FALSE(a->icon().pixmap(24, 24).isNull()) << a->toolTip().toStdString();
     }
-    EXPECT_EQ(buttons, 9);
+    EXPECT_EQ(buttons, 11);
     EXPECT_EQ(
         frame->Action(cmd::kCopy)->icon().pixmap(24, 24).toImage(),
         QImage(":/icons/edit-copy-24.png").convertToFormat(QImage::Format_ARGB32_Premultiplied));

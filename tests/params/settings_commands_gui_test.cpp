@@ -1,0 +1,152 @@
+// The six settings commands in the real main window: each opens its dialog
+// from the Common menu under both signaling families, in normal and in
+// factory mode, and the frame applies the dialog's refresh afterwards.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "app/app_instance.h"
+#include "app/main_frame.h"
+#include "blocks/channel_table.h"
+#include "blocks/hardware_params.h"
+#include "blocks/image_ops.h"
+#include "blocks/signaling_type.h"
+#include "document/document.h"
+#include "image/accessors.h"
+#include "image/frequency_codec.h"
+#include "image/process_state.h"
+#include "params/hardware_dialog.h"
+#include "params/settings_dialog_keys.h"
+#include "params/signaling_type_dialog.h"
+#include "resources/command_ids.h"
+#include "support/gui/gui_helpers.h"
+#include "support/message_recorder.h"
+#include "support/test_support.h"
+#include "widgets/enter_combo.h"
+
+namespace kp07 {
+namespace {
+
+class SettingsCommandsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetProcessStateForTest();
+        ASSERT_TRUE(dir.isValid());
+        SetExecutableDirectoryForTest(dir.path().toStdString());
+        oldCwd = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        app = std::make_unique<Application>();
+        app->profilePath = dir.path() + "/kp07xt.ini";
+        app->singleInstance = false;
+        ASSERT_TRUE(app->InitInstance({}));
+        frame = app->frame();
+        ASSERT_TRUE(test::ShowActive(frame));
+    }
+    void TearDown() override {
+        app.reset();
+        QDir::setCurrent(oldCwd);
+        SetExecutableDirectoryForTest("");
+        DestroyImageAndBlocks();
+        ResetProcessStateForTest();
+    }
+    // Runs command `id` from its menu entry; `inside` sees the dialog and
+    // ends it. Returns the class name of the dialog that opened.
+    QString Run(int id, const std::function<void(QWidget*)>& inside) {
+        QString opened;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog) return;
+            opened = QString::fromLatin1(dialog->metaObject()->className());
+            inside(dialog);
+            if (dialog->isVisible()) static_cast<QDialog*>(dialog)->reject();
+        });
+        frame->Action(id)->trigger();
+        return opened;
+    }
+
+    QTemporaryDir dir;
+    QString oldCwd;
+    std::unique_ptr<Application> app;
+    CMainFrame* frame = nullptr;
+    test::MessageRecorder messages;
+};
+
+TEST_F(SettingsCommandsTest, EachCommandOpensItsDialogInEveryMode) {
+    const std::pair<int, const char*> commands[] = {
+        {cmd::kHardware, "kp07::CHardwareDlg"},
+        {cmd::kSignalingSystem, "kp07::CSignalingTypeDlg"},
+        {cmd::kMarketing, "kp07::CMarketingDlg"},
+        {cmd::kMiscellaneous, "kp07::CMiscDlg"},
+        {cmd::kOption, "kp07::COptionDlg"},
+        {cmd::kPowerOnPassword, "kp07::CPowerOnPasswordDlg"},
+    };
+    for (bool factory : {false, true}) {
+        factoryMode = factory;
+        for (bool fiveTone : {true, false}) {
+            frame->SetFiveToneMenus(fiveTone);
+            for (const auto& [id, name] : commands) {
+                ASSERT_TRUE(frame->Action(id)->isEnabled()) << id;
+                bool modelOpen = false;
+                const QString opened = Run(id, [&](QWidget* dialog) {
+                    if (auto* hw = qobject_cast<CHardwareDlg*>(dialog)) {
+                        modelOpen = hw->list(CHardwareDlg::kModelId)->isEnabled();
+                    }
+                });
+                EXPECT_EQ(opened, name) << id << " factory " << factory << " five " << fiveTone;
+                if (id == cmd::kHardware) {
+                    EXPECT_EQ(modelOpen, factory);
+                }
+            }
+        }
+    }
+    // Cancelled everywhere: nothing to save.
+    EXPECT_EQ(imageModified, 0);
+
+    // A change of signaling type switches the menus to the other family.
+    for (int id : {cmd::kTwoToneParameters, cmd::kFiveToneGeneral}) {
+        frame->SetCommandHandler(id, [] {});
+    }
+    frame->SetFiveToneMenus(true);
+    Run(cmd::kSignalingSystem, [](QWidget* dialog) {
+        auto* d = static_cast<CSignalingTypeDlg*>(dialog);
+        test::Choose(d->signalingList(), "2-Tone");
+        test::PressOk(d->okButton());
+    });
+    EXPECT_EQ(signalingType->type, kTwoTone);
+    EXPECT_TRUE(frame->Action(cmd::kTwoToneParameters)->isEnabled());
+    EXPECT_FALSE(frame->Action(cmd::kFiveToneGeneral)->isEnabled());
+}
+
+// The default file the program wrote at its first start holds an upper-band
+// unit; a change to the lower band must neither take it nor overwrite it.
+TEST_F(SettingsCommandsTest, ABandChangeKeepsItsBandWhateverTheDefaultFilesHold) {
+    const QString upperFile = dir.filePath("defaultu.k07");
+    ASSERT_TRUE(QFile::exists(upperFile));
+    const QByteArray upperBytes = [&] {
+        QFile f(upperFile);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    factoryMode = true;
+    messages.Answer(MsgResult::kYes);
+    Run(cmd::kHardware, [](QWidget* dialog) {
+        auto* d = static_cast<CHardwareDlg*>(dialog);
+        test::Choose(d->list(CHardwareDlg::kBandId), "VHF");
+        test::PressOk(d->okButton());
+    });
+    EXPECT_FALSE(hardware->IsUpperBand());
+    EXPECT_FALSE(IsUpperBandStepCode(GetStepCode(*radioImage)));
+    EXPECT_EQ(channels->records[0].rxMHz, 150.0);
+    EXPECT_EQ(currentFileName, "<none>");
+    QFile f(upperFile);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), upperBytes);
+}
+
+}  // namespace
+}  // namespace kp07
