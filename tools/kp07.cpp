@@ -336,7 +336,7 @@ int PrintReport(int argc, char** argv) {
     FileTrailer trailer{};
     bool ok = ReadImageFile(file, image, trailer);
     if (ok) {
-        const Report report = BuildReport(image, file, date, OffsetFromTrailer(trailer));
+        const Report report = BuildReport(image, file, date, TrailerOffsetMHz(trailer));
         if (pdf.empty()) {
             ok = std::fputs(ReportPlainText(report).c_str(), stdout) >= 0 &&
                  std::fflush(stdout) == 0;
