@@ -162,7 +162,7 @@ int SaveLoop(int argc, char** argv, const std::string& target, const std::string
         // The next image arrives in the document, as an edit would bring it.
         FileTrailer trailer{};
         if (!ReadDataFile(sources[saves % 2], *radioImage, trailer)) std::exit(1);
-        autoTxOffsetMHz = OffsetFromTrailer(trailer);
+        autoTxOffsetMHz = TrailerOffsetMHz(trailer);
         LoadPersistentBlocks(*radioImage);
         imageModified = 1;
         save->trigger();

@@ -45,7 +45,8 @@ export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 max_len() {
   case "$1" in
     link) echo 20000 ;;
-    data_file|blocks) echo 8200 ;;
+    data_file|blocks|csv) echo 8200 ;;
+    report) echo 8500 ;;
     *) echo 4096 ;;
   esac
 }

@@ -121,6 +121,31 @@ def main():
     ops += b"\x03\x00\x00\x00\x0f\x00\x05"                  # squelch list, entry 5
     write("channel_cells", "edits", head + ops)
 
+    # report: flags (b0: over the default image), file name, date, offset, image
+    def text(t):
+        return bytes([len(t)]) + t
+    write("report", "delivered", b"\x00" + text(b"/data/CB.K07") + text(b"7/4/2025") +
+          struct.pack("<d", 0.75) + image)
+    write("report", "five_tone", b"\x01" + text(b"x(1)\\.K07") + text(b"12/31/2026") +
+          struct.pack("<d", float("nan")))
+
+    # csv: a first byte (b0: a written row read back), then the file's text
+    grid = ("Chn,Pri,W/N,TAG,Frequency Receive,Frequency Transmit,SUB AUDIO Dec,SUB AUDIO Enc,"
+            "Pwr Save RX,Pwr Save TX,Pwr H/L,Scan Op,Scan Gr,Scan Pri,TOT,SQ,Signaling Type,"
+            "Signaling No.,DTMF ANI,ENCR,Lock out,QLNK,CMPD,Xtal,In use,Group\r\n")
+    grid_rows = ("1,-,W,CB CH-01,476.42500,477.17500,-------,-------,1,0,H,1,1,1,0,4,--,--,0,1,--,0,0,0,1,CB\r\n"
+                 "2,P,N,\" TAG ()\",476.45000,477.20000,C-67.0,D-023N,1,0,L,1,0,1,0,4,--,--,0,1,BC,0,0,0,1,CB\r\n"
+                 "90,-,W,CH-013,150.00000,150.00000,D-754I,D-754B,0,1,H,0,0,0,1,15,--,--,1,3,BT,1,1,1,1,Grp 1\r\n")
+    write("csv", "grid", b"\x00" + (grid + grid_rows).encode())
+    write("csv", "grid_bom", b"\x00\xef\xbb\xbf" + (grid + grid_rows.replace(",", ";", 3)).encode())
+    generic = ("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+               "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n"
+               "1,CB CH-01,476.425000,+,0.750000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,\r\n"
+               "7,LONG NAME HERE,446.006250,split,446.100000,DTCS,88.5,88.5,754,RN,023,,NFM,6.25,S,Low,x,,,,\r\n")
+    write("csv", "generic", b"\x00" + generic.encode())
+    write("csv", "unreadable", b"\x00Chn,TAG\r\n1,\"A\"B\r\n")
+    write("csv", "row", b"\x01\x03\x02a,\x03\"b\"\x00")
+
 
 if __name__ == "__main__":
     main()
