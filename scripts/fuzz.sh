@@ -2,10 +2,12 @@
 # Builds the fuzzing flavour (build-fuzz/) and runs each fuzz target for a
 # fixed budget, one after another, at low priority.
 #
-#   scripts/fuzz.sh [--runs N | --seconds S] [--no-build] [TARGET ...]
+#   scripts/fuzz.sh [--runs N | --seconds S] [--max-seconds S] [--no-build]
+#                   [TARGET ...]
 #
 # TARGET is a name of tests/fuzz/NAME_fuzz.cpp (all of them by default). The
-# budget is per target: N executions (default 10000000) or S seconds. Each
+# budget is per target: N executions (default 10000000) or S seconds; with
+# --max-seconds a run of N executions also ends after S seconds. Each
 # target starts from its seed corpus (tests/fuzz/corpus/NAME) and keeps what it
 # finds in build-fuzz/fuzz-corpus/NAME; a crash, leak, time-out or sanitizer
 # report is saved in build-fuzz/fuzz-artifacts/NAME and ends the run of that
@@ -15,14 +17,16 @@ cd "$(dirname "$0")/.."
 
 runs=10000000
 seconds=0
+max_seconds=0
 build=1
 targets=()
 while [ $# -gt 0 ]; do
   case "$1" in
     --runs) runs="$2"; seconds=0; shift 2 ;;
     --seconds) seconds="$2"; runs=0; shift 2 ;;
+    --max-seconds) max_seconds="$2"; shift 2 ;;
     --no-build) build=0; shift ;;
-    -h|--help) sed -n '2,13p' "$0"; exit 0 ;;
+    -h|--help) sed -n '2,15p' "$0"; exit 0 ;;
     -*) echo "fuzz.sh: unknown option $1" >&2; exit 2 ;;
     *) targets+=("$1"); shift ;;
   esac
@@ -65,6 +69,7 @@ for t in "${targets[@]}"; do
   log=build-fuzz/fuzz-$t.log
   mkdir -p "$corpus" "$artifacts"
   budget=(-runs="$runs")
+  [ "$max_seconds" != 0 ] && budget+=(-max_total_time="$max_seconds")
   [ "$seconds" != 0 ] && budget=(-max_total_time="$seconds")
   start=$(date +%s.%N)
   set +e
