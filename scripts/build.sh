@@ -2,6 +2,8 @@
 # Configures and builds one flavour of the project.
 #   scripts/build.sh          -> build/        (release with debug info)
 #   scripts/build.sh --asan   -> build-asan/   (AddressSanitizer + UBSan)
+#   scripts/build.sh --fuzz   -> build-fuzz/   (clang: the core and the libFuzzer
+#                                              targets, AddressSanitizer + UBSan)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,6 +12,10 @@ flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKP07_WERROR=ON)
 if [ "${1:-}" = "--asan" ]; then
   dir=build-asan
   flags=(-DCMAKE_BUILD_TYPE=Debug -DKP07_SANITIZE=ON -DKP07_WERROR=ON)
+elif [ "${1:-}" = "--fuzz" ]; then
+  dir=build-fuzz
+  flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKP07_FUZZ=ON -DKP07_WERROR=ON
+         -DCMAKE_CXX_COMPILER=clang++)
 fi
 
 # The Qt meta-object code generator keeps a cache that does not notice

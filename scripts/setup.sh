@@ -13,6 +13,9 @@ packages=(
   poppler-utils
   clang-format
   ccache
+  # the fuzzing flavour: clang, its libFuzzer and sanitizer runtimes (only
+  # recommended by clang, so named here), llvm-symbolizer for the reports
+  clang libclang-rt-14-dev llvm
 )
 
 missing=()

@@ -39,7 +39,7 @@ inline bool ReadImageOrDataFile(const char* program, const std::string& path, Ra
     if (bytes.size() == kDataFileSize) {
         FileTrailer t{};
         std::copy(bytes.begin() + kImageSize, bytes.end(), t.begin());
-        offsetMHz = OffsetFromTrailer(t);
+        offsetMHz = TrailerOffsetMHz(t);
     }
     return true;
 }

@@ -73,6 +73,10 @@ const char kUsage[] =
     "  --fault-period K    a counted fault hits every K-th block frame (default 1)\n"
     "  --silence-after N   the radio stops answering after N answered block frames\n"
     "  --stray-bytes N     N noise bytes before each wake-up byte\n"
+    "  --noise N           N noise bytes of any value among the first 8000 bytes\n"
+    "                      the PC receives in clone mode (places and values\n"
+    "                      from --seed)\n"
+    "  --seed S            seed of the noise (default 1)\n"
     "  --ack-delay MS      a written block is acknowledged MS ms after it arrived\n"
     "                      (a slow EEPROM; default 5)\n"
     "  --pull-lead N       the lead comes out of the PC once the radio has answered\n"
@@ -109,6 +113,47 @@ struct Options {
     kp07::RadioFaults faults;
     std::array<std::uint8_t, 4> status{{0, 40, 120, 0}};
     bool steadyStatus = false;
+    long noiseBytes = 0;
+    unsigned long seed = 1;
+};
+
+// Noise on the line while the clone link runs: stray bytes of any value
+// slipped in before chosen bytes of what the PC receives (the radio's
+// answers and the echo alike), as a poor cable or a radio nearby makes them.
+class LineNoise {
+  public:
+    static constexpr long kSpan = 8000;  // about what an upload receives
+
+    LineNoise(long count, unsigned long seed) : state_(seed ? seed : 1) {
+        for (long i = 0; i < count; ++i) {
+            places_.push_back(long(Next() % kSpan));
+            values_.push_back(std::uint8_t(Next() >> 8));
+        }
+    }
+    // The stray bytes due before the next byte the PC receives.
+    std::vector<std::uint8_t> Before() {
+        std::vector<std::uint8_t> stray;
+        for (std::size_t i = 0; i < places_.size(); ++i) {
+            if (places_[i] == received_) stray.push_back(values_[i]);
+        }
+        ++received_;
+        return stray;
+    }
+    long injected() const {
+        long n = 0;
+        for (long p : places_) n += p < received_ ? 1 : 0;
+        return n;
+    }
+
+  private:
+    unsigned long Next() {
+        state_ = state_ * 6364136223846793005ull + 1442695040888963407ull;
+        return (unsigned long)(state_ >> 33);
+    }
+    unsigned long long state_;
+    std::vector<long> places_;
+    std::vector<std::uint8_t> values_;
+    long received_ = 0;
 };
 
 bool ParseCount(const char* text, long lo, long hi, long* out) {
@@ -199,6 +244,12 @@ int ParseOptions(int argc, char** argv, Options* o) {
         } else if (a == "--stray-bytes") {
             if (!count(0, 4096)) return 2;
             o->faults.strayBytes = int(v);
+        } else if (a == "--noise") {
+            if (!count(0, LineNoise::kSpan)) return 2;
+            o->noiseBytes = v;
+        } else if (a == "--seed") {
+            if (!count(0, LONG_MAX)) return 2;
+            o->seed = (unsigned long)v;
         } else if (a == "--ack-delay") {
             if (!count(0, 60000)) return 2;
             o->ackDelayMs = v;
@@ -457,6 +508,7 @@ int main(int argc, char** argv) {
         radio.StartIdle();
     }
     RadioWire wire(radio, opt.paced);
+    LineNoise noise(opt.noiseBytes, opt.seed);
 
     std::printf("%s\n", slavePath.c_str());
     std::fflush(stdout);
@@ -510,7 +562,12 @@ int main(int argc, char** argv) {
         }
         for (const RadioWire::Delivery& d : wire.TakeDue(now, baud)) {
             // A pseudo-terminal carries no BREAK or damaged characters.
-            if (d.kind == RadioWire::Delivery::Kind::kByte) WriteAll(master, &d.value, 1);
+            if (d.kind != RadioWire::Delivery::Kind::kByte) continue;
+            if (radio.state() == RadioSimulator::State::kClone) {
+                const std::vector<std::uint8_t> stray = noise.Before();
+                if (!stray.empty()) WriteAll(master, stray.data(), stray.size());
+            }
+            WriteAll(master, &d.value, 1);
         }
         if (opt.pullLeadAfter > 0 && !wire.leadPulled() && wire.NextDeliveryUs() == INT64_MAX) {
             // Pulled once the N-th answer has reached the PC.
@@ -548,8 +605,18 @@ int main(int argc, char** argv) {
 
     if (!opt.memoryFile.empty()) SaveMemory(opt.memoryFile, radio.memory());
     if (!opt.linkPath.empty()) ::unlink(opt.linkPath.c_str());
-    std::fprintf(stderr, "kr318-sim: %d blocks read, %zu blocks written, %d writes refused\n",
+    std::fprintf(stderr, "kr318-sim: %d blocks read, %zu blocks written, %d writes refused",
                  radio.blocksRead(), radio.blocksWritten().size(), radio.writesRefused());
+    // The faults that came into play, for the scripts that inject them.
+    const kp07::RadioFaults& left = radio.faults();
+    if (opt.faults.wrongSums > 0)
+        std::fprintf(stderr, ", %d wrong sums", opt.faults.wrongSums - left.wrongSums);
+    if (opt.faults.droppedReplies > 0)
+        std::fprintf(stderr, ", %d replies dropped",
+                     opt.faults.droppedReplies - left.droppedReplies);
+    if (opt.noiseBytes > 0) std::fprintf(stderr, ", %ld noise bytes", noise.injected());
+    if (wire.leadPulled()) std::fprintf(stderr, ", lead pulled");
+    std::fputc('\n', stderr);
     ::close(hold);
     ::close(master);
     return 0;

@@ -2,8 +2,11 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSettings>
 
+#include "channels/profile_values.h"
 #include "channels/visible_items.h"
 #include "document/user_folders.h"
 #include "link/link_state.h"
@@ -17,8 +20,6 @@ const char* const kRecent = "Recent File List";
 const char* const kPorts = "Ports";
 const char* const kRadio = "Radio";
 constexpr int kRecentCount = 4;
-constexpr int kDefaultWidth = 835;
-constexpr int kDefaultHeight = 540;
 
 QString Key(const char* section, const QString& key) {
     return QString(section) + "/" + key;
@@ -50,13 +51,13 @@ QString AppProfile::path() const {
 
 void AppProfile::ReadConfiguration() {
     QSettings& s = *settings_;
-    comPort = ReadInt(s, kInitialize, "COM_PORT", 1);
-    if (comPort < 1 || comPort > 16) comPort = 1;
-    comSpeed = ReadInt(s, kInitialize, "COM_SPD", 0);
-    if (comSpeed < 0 || comSpeed > 1) comSpeed = 0;
+    ProfileConfiguration read;
+    read.comPort = ReadInt(s, kInitialize, "COM_PORT", 1);
+    read.comSpeed = ReadInt(s, kInitialize, "COM_SPD", 0);
     for (int i = 0; i < kVisibleItemCount; ++i) {
-        visibleItems[std::size_t(i)] = ReadInt(s, kItems, QString("ITEM%1").arg(i), 1);
+        read.items[std::size_t(i)] = ReadInt(s, kItems, QString("ITEM%1").arg(i), 1);
     }
+    ApplyProfileConfiguration(read);
     verifyAfterDownload = ReadInt(s, kRadio, "VerifyAfterDownload", 0) != 0 ? 1 : 0;
     for (int port = 1; port <= 16; ++port) {
         const QString device = PortDevice(port);
@@ -81,9 +82,16 @@ void AppProfile::WriteVisibleItems() {
 
 QSize AppProfile::WindowSize() const {
     QSettings& s = *settings_;
-    const int cx = ReadInt(s, kInitialize, "CX", kDefaultWidth);
-    const int cy = ReadInt(s, kInitialize, "CY", kDefaultHeight);
-    return QSize(qMax(cx, kDefaultWidth), qMax(cy, kDefaultHeight));
+    const int cx = ReadInt(s, kInitialize, "CX", kMinWindowWidth);
+    const int cy = ReadInt(s, kInitialize, "CY", kMinWindowHeight);
+    // A hand-edited size beyond the screen would give a window that cannot
+    // be drawn (its pixels do not fit in memory).
+    WindowExtent room{0, 0};
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        room = {screen->availableSize().width(), screen->availableSize().height()};
+    }
+    const WindowExtent e = ClampWindowExtent(cx, cy, room);
+    return QSize(e.width, e.height);
 }
 
 void AppProfile::WriteWindowSize(const QSize& size) {

@@ -32,7 +32,7 @@ class AppProfile {
     // Port, speed, the 18 column items and the verify choice.
     void WriteConfiguration();
     void WriteVisibleItems();
-    // Window size from "CX"/"CY", never below 835 x 540.
+    // Window size from "CX"/"CY", never below 835 x 540 nor beyond the screen.
     QSize WindowSize() const;
     void WriteWindowSize(const QSize& size);
 

@@ -38,7 +38,7 @@ bool LoadDataFile(const std::string& path, RadioImage* image, double* offsetMHz)
     image->fill(0);
     FileTrailer trailer{};
     if (!ReadDataFile(path, *image, trailer)) return false;
-    if (offsetMHz) *offsetMHz = OffsetFromTrailer(trailer);
+    if (offsetMHz) *offsetMHz = TrailerOffsetMHz(trailer);
     return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -60,6 +61,12 @@ double OffsetFromTrailer(const FileTrailer& trailer) {
     double mhz = 0.0;
     std::memcpy(&mhz, &bits, sizeof mhz);
     return mhz;
+}
+
+double TrailerOffsetMHz(const FileTrailer& trailer) {
+    const double mhz = OffsetFromTrailer(trailer);
+    if (!std::isfinite(mhz)) return 0.0;
+    return std::clamp(mhz, -99.9, 99.9);
 }
 
 int CheckDataFile(const std::string& path, std::size_t expectedSize) {

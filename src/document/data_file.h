@@ -16,7 +16,12 @@ extern const char* const kDataFileFilter;              // the file dialogs' filt
 
 using FileTrailer = std::array<std::uint8_t, 8>;
 FileTrailer TrailerFromOffset(double mhz);
+// The double the trailer holds, as it is.
 double OffsetFromTrailer(const FileTrailer& trailer);
+// The offset as the program takes it from a file: the trailer of a damaged
+// file can hold anything, the offset is only ever a few MHz. Held to
+// -99.9 .. 99.9; what is no number gives 0.
+double TrailerOffsetMHz(const FileTrailer& trailer);
 
 // 0 usable, 1 not found or not openable (or empty path), 2 empty, 3 size is
 // not `expectedSize`.

@@ -3,8 +3,6 @@
 #include <strings.h>
 #include <unistd.h>
 
-#include <cmath>
-
 #include "blocks/image_ops.h"
 #include "blocks/radio_identity.h"
 #include "blocks/signaling_type.h"
@@ -31,13 +29,6 @@ std::string defaultFileDirectory;
 std::string BaseName(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// The trailer of a file can hold anything; the offset is only ever a small
-// number of MHz.
-double SaneOffset(double mhz) {
-    if (!std::isfinite(mhz)) return 0.0;
-    return mhz < -99.9 ? -99.9 : mhz > 99.9 ? 99.9 : mhz;
 }
 
 }  // namespace
@@ -125,7 +116,7 @@ void CKP05Doc::TakeBandDefaultFile(int band) {
     FileTrailer trailer{};
     switch (ReadBandDefaultFile(band, *radioImage, trailer)) {
         case BandFile::kTaken:
-            autoTxOffsetMHz = SaneOffset(OffsetFromTrailer(trailer));
+            autoTxOffsetMHz = TrailerOffsetMHz(trailer);
             LoadPersistentBlocks(*radioImage);
             break;
         case BandFile::kUnreadable:
@@ -159,7 +150,7 @@ void CKP05Doc::BuildImage() {
     if (load) {
         FileTrailer trailer{};
         if (ReadDataFile(currentFileName, *radioImage, trailer)) {
-            autoTxOffsetMHz = SaneOffset(OffsetFromTrailer(trailer));
+            autoTxOffsetMHz = TrailerOffsetMHz(trailer);
             LoadPersistentBlocks(*radioImage);
             defaultFileLoaded = 1;
         } else {

@@ -1,5 +1,7 @@
 #include "image/frequency_codec.h"
 
+#include <algorithm>
+
 namespace kp07 {
 namespace {
 
@@ -7,7 +9,8 @@ constexpr int kStepTableA[4] = {2500, 5000, 5000, 10000};
 constexpr int kStepTableB[4] = {3125, 6250, 6250, 12500};
 constexpr int kRaster[4] = {6250, 6250, 6250, 12500};
 constexpr double kHzToMHz = 0.000001;
-constexpr std::uint32_t kCountMask = 0x1FFFF;
+// The synthesizer count has 17 bits.
+constexpr long long kMaxCount = 0x1FFFF;
 
 // A transmit count that decodes to one of these marks a receive-only channel.
 constexpr double kInhibitMarkHigh = 300.0;
@@ -32,7 +35,10 @@ std::uint32_t MHzToCount(double mhz, unsigned stepCode, int stepFlag) {
     if (hz < 0) hz = 0;
     // Values such as 12499 come from floating-point error: make them 12500.
     if (hz % 5 == 4) hz += 1;
-    return std::uint32_t(hz / StepHz(stepCode, stepFlag)) & kCountMask;
+    // A frequency beyond the largest count takes the largest count: cutting
+    // the count to its 17 bits would store a frequency far below it, or none
+    // at all (a count of 0 is an empty channel).
+    return std::uint32_t(std::min(hz / StepHz(stepCode, stepFlag), kMaxCount));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "link/clone_frames.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "link/link_clock.h"
@@ -17,6 +18,18 @@ int ReadFrameByte(SerialPort& port, std::uint8_t* byte) {
     const int r = port.ReadByte(byte);
     if (r == kReadOk) return kLinkOk;
     return r == kReadNothing ? kLinkSilent : kLinkFailed;
+}
+
+// After a frame (or its ACK) the radio says nothing until it is asked again.
+// A byte right behind the checksum means the frame was not what it seemed: a
+// stray byte on the line shifted it by one, and the 8-bit sum, which such a
+// shift passes once in 256 times, proved nothing. An ACK with a byte right
+// behind it may be noise in front of a refusal. Three character times, and
+// at least 2 ms.
+bool QuietAfterFrame(SerialPort& port) {
+    const std::uint32_t baud = port.settings().baudRate != 0 ? port.settings().baudRate : 9600;
+    const int ms = std::max<int>(2, int((3 * 11 * 1000 + baud - 1) / baud));
+    return port.StaysQuiet(ms);
 }
 
 }  // namespace
@@ -44,7 +57,8 @@ int SendFrame(std::uint8_t command, std::uint8_t length, const std::uint8_t* dat
         const int r = port.ReadByte(&reply);
         if (r == kReadNothing) continue;
         if (r == kReadLineError) return kLinkFailed;
-        return reply == kAckByte ? kLinkOk : kLinkRefused;
+        if (reply != kAckByte) return kLinkRefused;
+        return QuietAfterFrame(port) ? kLinkOk : kLinkFailed;
     }
     return kLinkSilent;
 }
@@ -65,7 +79,8 @@ int ReceiveFrame(std::uint8_t command, std::uint8_t length, std::uint8_t* destin
     }
     std::uint8_t sum = 0;
     if (port.ReadByte(&sum) != kReadOk) return kLinkSilent;
-    return sum == FrameSum(command, length, destination, count) ? kLinkOk : kLinkFailed;
+    if (sum != FrameSum(command, length, destination, count)) return kLinkFailed;
+    return QuietAfterFrame(port) ? kLinkOk : kLinkFailed;
 }
 
 int RequestBlock(int block, std::uint8_t* destination) {

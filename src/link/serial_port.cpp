@@ -163,4 +163,15 @@ void SerialPort::PurgeReceive() {
     if (IsOpen()) driver_->PurgeReceive();
 }
 
+bool SerialPort::StaysQuiet(int ms) {
+    if (!IsOpen()) return false;
+    std::uint8_t byte = 0;
+    std::size_t got = 0;
+    ReadLimits limits;
+    limits.totalMs = ms;
+    if (!driver_->Read(&byte, 1, &got, limits) || got != 0) return false;
+    // A line event ends the wait as a byte does.
+    return driver_->TakeErrors() == 0;
+}
+
 }  // namespace kp07

@@ -64,6 +64,9 @@ class SerialPort {
     // kReadOk only when exactly `count` bytes arrived.
     int ReadBytes(std::uint8_t* data, std::size_t count);
     void PurgeReceive();
+    // True when nothing (no byte, no line event) arrives within `ms`; what
+    // does arrive is taken off the line.
+    bool StaysQuiet(int ms);
 
     bool IsOpen() const { return driver_ && driver_->IsOpen(); }
     const PortSettings& settings() const { return settings_; }

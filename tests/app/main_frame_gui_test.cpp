@@ -5,8 +5,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -93,6 +95,17 @@ TEST_F(AppTest, OutOfRangeProfileValuesAreReplacedAndWrittenBack) {
         QSettings ini(ProfilePath(), QSettings::IniFormat);
         EXPECT_EQ(ini.value("Initialize/COM_PORT").toInt(), 1);
         EXPECT_EQ(ini.value("Initialize/COM_SPD").toInt(), 0);
+    }
+    // A size far beyond the screen (a hand-edited profile) is held to it.
+    {
+        QSettings ini(ProfilePath(), QSettings::IniFormat);
+        ini.setValue("Initialize/CX", 2000000000);
+        ini.setValue("Initialize/CY", 2000000000);
+    }
+    {
+        AppProfile profile(ProfilePath());
+        const QSize room = QGuiApplication::primaryScreen()->availableSize();
+        EXPECT_EQ(profile.WindowSize(), QSize(qMax(835, room.width()), qMax(540, room.height())));
     }
     // A mapped port device reaches the link.
     {

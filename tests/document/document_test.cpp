@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
 #include <unistd.h>
+#include <limits>
 
 #include <vector>
 
@@ -202,6 +204,26 @@ TEST_F(DocumentTest, SavingKeepsTheOldFileWhenTheWriteFails) {
     EXPECT_TRUE(doc.OnFileSave());
     EXPECT_EQ(imageModified, 0);
     EXPECT_EQ(test::ReadFileBytes(host.savePath)[281], 5);
+}
+
+TEST(TrailerOffset, AnyTrailerGivesAFewMegahertz) {
+    // What every reader of a data file takes as the automatic offset (the
+    // document, the report, the channel import): a damaged trailer must not
+    // become a split of 10^270 MHz.
+    const struct {
+        double stored, taken;
+    } cases[] = {
+        {0.0, 0.0},
+        {-2.5, -2.5},
+        {99.9, 99.9},
+        {1e270, 99.9},
+        {-1e270, -99.9},
+        {std::numeric_limits<double>::infinity(), 0.0},
+        {std::numeric_limits<double>::quiet_NaN(), 0.0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TrailerOffsetMHz(TrailerFromOffset(c.stored)), c.taken) << c.stored;
+    }
 }
 
 TEST_F(DocumentTest, ReadOnlyFilesAreNotWritten) {

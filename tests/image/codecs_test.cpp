@@ -60,6 +60,36 @@ TEST(FrequencyCodec, FloatingPointShortfallIsRoundedUpToTheStep) {
     EXPECT_EQ(im[kSlot0 + 2], 0x40);
 }
 
+TEST(FrequencyCodec, FrequenciesBeyondTheCountTakeTheLargestCount) {
+    // 17 bits of 2500 Hz (table A of step code 0) reach 327.6775 MHz. A
+    // factory-mode unit on that step code may be given limits up to 610 MHz;
+    // what lies beyond the count must not wrap around to a low frequency or
+    // to a count of 0, which reads as an empty channel.
+    struct Case {
+        double mhz;
+        int stepFlag;
+        unsigned stepCode;
+        int count;
+    };
+    const Case cases[] = {
+        {327.6775, 0, 0, 0x1FFFF},  // the largest count itself
+        {400.0, 0, 0, 0x1FFFF},     // would have wrapped to 28928 (72.32 MHz)
+        {409.6, 1, 0, 0x1FFFF},     // 131072 x 3125 Hz: would have wrapped to 0
+        {1e9, 1, 3, 0x1FFFF},      {150.0, 0, 1, 30000},  // in range: unchanged
+    };
+    for (const Case& c : cases) {
+        RadioImage im = test::FilledImage(0);
+        auto rec = ChannelRecordAt(im, 0);
+        WriteTxFrequency(rec, c.mhz, c.stepFlag, c.stepCode);
+        const int count =
+            ((im[kSlot0 + 2] >> 6) & 1) << 16 | im[kSlot0 + 10] << 8 | im[kSlot0 + 11];
+        EXPECT_EQ(count, c.count) << c.mhz;
+        WriteRxFrequency(rec, c.mhz + 50.85, c.stepFlag, c.stepCode, 50.85, 0);
+        const int rxCount = (im[kSlot0 + 2] >> 7) << 16 | im[kSlot0 + 8] << 8 | im[kSlot0 + 9];
+        EXPECT_EQ(rxCount, c.count) << c.mhz;
+    }
+}
+
 TEST(FrequencyCodec, TransmitMarksAndLimits) {
     RadioImage im = test::FilledImage(0);
     auto rec = ChannelRecordAt(im, 0);

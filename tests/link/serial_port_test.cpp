@@ -42,8 +42,13 @@ class ScriptedDriver : public StreamSerialDriver {
     }
     bool Drain() override { return true; }
 
+    // Chunks are kept in time order: an echo comes before an answer
+    // scripted for later.
     void Arrive(std::int64_t atUs, std::vector<std::uint8_t> raw) {
-        chunks.push_back({atUs, std::move(raw)});
+        const auto later = std::upper_bound(
+            chunks.begin(), chunks.end(), atUs,
+            [](std::int64_t t, const Chunk& c) { return t < c.atUs; });
+        chunks.insert(later, {atUs, std::move(raw)});
     }
     void Overrun() { AddErrors(kLineOverrun); }
 
@@ -225,6 +230,58 @@ TEST_F(SerialPortTest, AnyBytesOnTheLineGiveAnOutcomeNeverMore) {
     }
     EXPECT_LT(frames, 50000);
     for (std::size_t i = 128; i < sizeof block; ++i) EXPECT_EQ(block[i], 0xEE);
+}
+
+TEST_F(SerialPortTest, AFrameOrAckWithAByteBehindItIsNotTaken) {
+    // A stray byte inside a block reply shifts it by one: what is read as the
+    // checksum is the last data byte and the real checksum follows. With the
+    // stray byte's value chosen as line noise sometimes does, the 8-bit sum
+    // still matches; the byte behind the frame gives it away.
+    currentPort = std::move(port);
+    std::vector<std::uint8_t> data(128);
+    for (int i = 0; i < 128; ++i) data[std::size_t(i)] = std::uint8_t(i * 3 + 1);
+    const std::uint8_t sum = FrameSum(0xF2, 0x81, data.data(), data.size());
+    const std::uint8_t stray = std::uint8_t(2 * data[127] - sum);
+    ASSERT_NE(stray, 0xFF);  // the raw stream would carry it doubled
+    std::vector<std::uint8_t> reply = {0xF2, 0x81};
+    reply.insert(reply.end(), data.begin(), data.end());
+    reply.push_back(sum);
+    std::vector<std::uint8_t> shifted = reply;
+    shifted.insert(shifted.begin() + 42, stray);
+    const std::int64_t characterUs = 1146;  // 9600 baud
+    struct Case {
+        const char* what;
+        std::vector<std::uint8_t> first;
+        std::int64_t secondAfterUs;  // -1: nothing more
+        std::vector<std::uint8_t> second;
+        int outcome;
+    };
+    const Case cases[] = {
+        {"a clean reply", reply, -1, {}, kLinkOk},
+        {"a stray byte that the sum does not see", shifted, -1, {}, kLinkFailed},
+        {"a byte one character behind", reply, characterUs, {0x41}, kLinkFailed},
+        {"a byte long after", reply, 50000, {0x41}, kLinkOk},
+    };
+    for (const Case& c : cases) {
+        line->chunks.clear();
+        const std::int64_t at = clock.NowUs() + 5000;
+        line->Arrive(at, c.first);
+        if (c.secondAfterUs >= 0) line->Arrive(at + c.secondAfterUs, c.second);
+        std::uint8_t block[128] = {};
+        EXPECT_EQ(RequestBlock(3, block), c.outcome) << c.what;
+        if (c.outcome == kLinkOk) {
+            EXPECT_TRUE(std::equal(data.begin(), data.end(), block)) << c.what;
+        }
+    }
+    // A block write: an ACK alone is the radio's; an ACK with a refusal
+    // right behind it was noise.
+    for (const bool refusalBehind : {false, true}) {
+        line->chunks.clear();
+        const std::int64_t at = clock.NowUs() + 150000 + 5000;  // after the pause before a write
+        line->Arrive(at, {0x06});
+        if (refusalBehind) line->Arrive(at + characterUs, {0x15});
+        EXPECT_EQ(SendBlock(7, data.data()), refusalBehind ? kLinkFailed : kLinkOk);
+    }
 }
 
 TEST(PortNamesTest, NumbersMapToDevices) {

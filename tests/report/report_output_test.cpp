@@ -184,6 +184,20 @@ TEST_F(ReportOutputTest, KpReportWritesTextOrPdfAndNothingForABadFile) {
     EXPECT_EQ(written.status, 0) << written.errors;
     EXPECT_EQ(test::ReadFileBytes(pdf).size() > 1000 && test::ReadFileBytes(pdf)[0] == '%', true);
 
+    // A damaged trailer prints as the few MHz the program takes from it, not
+    // as a number three hundred characters long that shrinks every page.
+    {
+        test::MessageRecorder quiet;
+        ASSERT_TRUE(WriteDataFile(file, image, TrailerFromOffset(-1e270)));
+    }
+    const test::ToolResult damagedSplit = test::RunKp07({"report", file});
+    EXPECT_EQ(damagedSplit.status, 0) << damagedSplit.errors;
+    EXPECT_NE(damagedSplit.output.find("Default Split:       -99.9 MHz"), std::string::npos);
+    std::size_t longest = 0;
+    for (const std::string& line : SplitLines(damagedSplit.output))
+        longest = std::max(longest, line.size());
+    EXPECT_LE(longest, 132u);
+
     // A missing file, a file of the wrong size, a folder: the data-file
     // message, a failure, and no PDF at all.
     const std::string damaged = dir.File("short.K07");
