@@ -55,7 +55,7 @@ int SubAudioKind(const ChannelRecord& channel) {
 
 bool ItemShown(const ChannelRecord& channel, int item) {
     if (item < 0 || item >= kAlignmentItemCount) return false;
-    return item != kItemSubAudio || SubAudioKind(channel) != 0;
+    return item != kItemSubAudioLevel || SubAudioKind(channel) != 0;
 }
 
 std::string ItemLabel(const ChannelRecord& channel, int item) {
@@ -68,7 +68,7 @@ std::string ItemLabel(const ChannelRecord& channel, int item) {
             return "Max Deviation";
         case kItemMaxRefDeviation:
             return "Max Ref Deviation";
-        case kItemSubAudio:
+        case kItemSubAudioLevel:
             return SubAudioKind(channel) == 2 ? "DCS Modulation" : "CTCSS Modulation";
         case kItemRfFrequency:
             return "RF Frequency";
@@ -92,7 +92,7 @@ int ItemFieldId(int item) {
 }
 
 int ItemHelpTopic(const ChannelRecord& channel, int item) {
-    if (item == kItemSubAudio && SubAudioKind(channel) == 2) return kDcsHelpTopic;
+    if (item == kItemSubAudioLevel && SubAudioKind(channel) == 2) return kDcsHelpTopic;
     return ItemFieldId(item);
 }
 
@@ -108,7 +108,7 @@ int ItemValue(const HardwareParams& hw, const ChannelRecord& channel, int item) 
             return channel.txTuning[2];
         case kItemMaxRefDeviation:
             return channel.txTuning[3];
-        case kItemSubAudio:
+        case kItemSubAudioLevel:
             return SubAudioKind(channel) == 2 ? a.dcsModulation[std::size_t(n)]
                                               : a.ctcssModulation[std::size_t(n)];
         case kItemRfFrequency:
@@ -158,7 +158,7 @@ void StoreItem(HardwareParams& hw, ChannelTable& table, int slot, int item, int 
             a.rxSensitivityBase =
                 RxBaseFromShown(v, RxPositionFactor(hw, channel.rxMHz), a.rxSensitivitySlope);
             break;
-        case kItemSubAudio: {
+        case kItemSubAudioLevel: {
             const bool dcs = SubAudioKind(channel) == 2;
             auto& modulation = dcs ? a.dcsModulation : a.ctcssModulation;
             const unsigned ratio = dcs ? a.dcsRatio : a.ctcssRatio;

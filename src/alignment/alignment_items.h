@@ -23,7 +23,7 @@ enum AlignmentItem {
     kItemMicSensitivity = 1,
     kItemMaxDeviation = 2,
     kItemMaxRefDeviation = 3,
-    kItemSubAudio = 4,  // CTCSS or DCS modulation, by the channel's transmit tone
+    kItemSubAudioLevel = 4,  // CTCSS or DCS modulation, by the channel's transmit tone
     kItemRfFrequency = 5,
     kItemRxSensitivity = 6,
     kItemDtmfDeviation = 7,

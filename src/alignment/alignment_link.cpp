@@ -82,7 +82,7 @@ int SendLiveValue(int channel, int item, int value, bool transmitting) {
         case kItemMaxRefDeviation:
             return ThenRfFrequency(
                 SendAlignmentCommand(kAlignDeviation, {Value(channel, kItemMaxDeviation), v}));
-        case kItemSubAudio:
+        case kItemSubAudioLevel:
             if (SubAudioKind(Channel(channel)) == 0) return kLinkFailed;
             return ThenRfFrequency(SendSubAudio(channel, v));
         case kItemRfFrequency:
@@ -120,7 +120,8 @@ bool StartTestTransmission(int channel, int item) {
     SendAlignmentCommand(kAlignMic, {Value(channel, kItemMicSensitivity)});
     SendAlignmentCommand(kAlignDeviation,
                          {Value(channel, kItemMaxDeviation), Value(channel, kItemMaxRefDeviation)});
-    if (SubAudioKind(Channel(channel)) != 0) SendSubAudio(channel, Value(channel, kItemSubAudio));
+    if (SubAudioKind(Channel(channel)) != 0)
+        SendSubAudio(channel, Value(channel, kItemSubAudioLevel));
     if (item == kItemDtmfDeviation) {
         SendAlignmentCommand(kAlignDtmf, {Value(channel, kItemDtmfDeviation), 1});
     }

@@ -118,7 +118,7 @@ TEST_F(AlignmentDialogTest, ChannelsShowTheirDataAndTheSliderStartsTheirTransmis
     CAlignmentDlg dialog;
     EXPECT_EQ(ToldLine(), "");  // channel 1 was selected on the way in
     EXPECT_EQ(dialog.channelList()->currentText(), "1");
-    EXPECT_TRUE(dialog.valueField(kItemSubAudio)->isHidden());
+    EXPECT_TRUE(dialog.valueField(kItemSubAudioLevel)->isHidden());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.slot);
         dialog.channelList()->setCurrentIndex(c.listIndex);
@@ -128,9 +128,9 @@ TEST_F(AlignmentDialogTest, ChannelsShowTheirDataAndTheSliderStartsTheirTransmis
         for (int i = 0; i < 6; ++i) fields << dialog.channelField(i)->text();
         EXPECT_EQ(fields.join('|'), c.fields);
         EXPECT_EQ(dialog.itemLabel(kItemRfPower)->text(), c.item0);
-        EXPECT_EQ(dialog.valueField(kItemSubAudio)->isHidden(), *c.item4 == '\0');
+        EXPECT_EQ(dialog.valueField(kItemSubAudioLevel)->isHidden(), *c.item4 == '\0');
         if (*c.item4) {
-            EXPECT_EQ(dialog.itemLabel(kItemSubAudio)->text(), c.item4);
+            EXPECT_EQ(dialog.itemLabel(kItemSubAudioLevel)->text(), c.item4);
         }
 
         CAlignSliderDlg slider(c.slot, kItemMaxDeviation, &dialog);
