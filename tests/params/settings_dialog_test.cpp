@@ -18,6 +18,7 @@
 #include "image/accessors.h"
 #include "image/process_state.h"
 #include "params/hardware_dialog.h"
+#include "params/key_function_dialog.h"
 #include "params/marketing_dialog.h"
 #include "params/miscellaneous_dialog.h"
 #include "params/option_dialog.h"
@@ -307,6 +308,7 @@ TEST_F(IdentityOptionDialogTest, DISABLED_Screenshots) {
     shoot(new CHardwareDlg(doc, *radioImage), "hardware-normal");
     factoryMode = true;
     shoot(new CHardwareDlg(doc, *radioImage), "hardware-factory");
+    shoot(new CKeyFunctionDlg(*radioImage), "key-function");
     shoot(new CMarketingDlg(*radioImage), "marketing");
     shoot(new CMiscDlg(*radioImage), "miscellaneous");
     shoot(new COptionDlg(*radioImage), "option");

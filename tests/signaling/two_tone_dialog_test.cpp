@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <string>
 #include <vector>
 
 #include "image/accessors.h"
+#include "signaling/five_tone_systems_dialog.h"
 #include "signaling/two_tone_encode_dialog.h"
 #include "signaling/two_tone_params_dialog.h"
 #include "signaling/two_tone_systems_dialog.h"
@@ -193,6 +197,42 @@ TEST_F(TwoToneDialogs, SystemsGridChoosesPairsAndToggles) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(image[7615], 0x9F);  // pair 10: b7-4 = 9, b3; second pair, auto reset, b0 kept
     EXPECT_EQ(image[7614], 0x02);
+}
+
+// Pictures of the 2-Tone Table with its tone chooser open over it and of the
+// 5-Tone Systems grid, to look at by hand:
+//   QT_QPA_PLATFORM=offscreen build/tests/test_signaling
+//       --gtest_also_run_disabled_tests --gtest_filter='*Screenshots*'
+TEST_F(TwoToneDialogs, DISABLED_Screenshots) {
+    const QString folder = qEnvironmentVariable("KP07_SHOT_DIR", "/tmp");
+    CTwoToneTableDlg table(image);
+    ASSERT_TRUE(test::ShowActive(&table));
+    QWidget* second = table.Control(3506);
+    second->setFocus();
+    QImage picture;
+    QTimer::singleShot(300, [&] {
+        QWidget* chooser = QApplication::activeModalWidget();
+        if (!chooser || chooser == &table) return;
+        // The chooser drawn where it stands over the table.
+        const QRect area = table.frameGeometry().united(chooser->frameGeometry());
+        picture = QImage(area.size(), QImage::Format_RGB32);
+        picture.fill(Qt::darkGray);
+        QPainter painter(&picture);
+        painter.drawPixmap(table.geometry().topLeft() - area.topLeft(), table.grab());
+        painter.drawPixmap(chooser->geometry().topLeft() - area.topLeft(), chooser->grab());
+        painter.end();
+        QTest::keyClick(chooser, Qt::Key_Escape);
+    });
+    QTest::keyClick(second, Qt::Key_Return);
+    EXPECT_TRUE(picture.save(folder + "/kp07-two-tone-table.png"));
+    table.reject();
+
+    RadioImage fiveTone = test::NewFiveToneImage();
+    CFiveToneSystemsDlg systems(fiveTone);
+    ASSERT_TRUE(test::ShowActive(&systems));
+    QApplication::processEvents();
+    EXPECT_TRUE(systems.grab().save(folder + "/kp07-five-tone-systems.png"));
+    systems.reject();
 }
 
 }  // namespace
