@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -145,6 +147,18 @@ TEST_F(AlignmentDialogTest, ChannelsShowTheirDataAndTheSliderStartsTheirTransmis
     EXPECT_EQ(ToldLine(), "");
 }
 
+// Channel 1 is selected on the radio on the way in; when it is not in use
+// the dialog shows the first channel it lists and selects that one instead,
+// so that what is shown is what the radio works on.
+TEST_F(AlignmentDialogTest, WithoutChannelOneTheFirstListedChannelIsShownAndSelected) {
+    channels->records[0].inUse = 0;
+    CAlignmentDlg dialog;
+    EXPECT_EQ(dialog.channelList()->currentText(), "2");
+    EXPECT_EQ(dialog.channel(), 1);
+    EXPECT_EQ(dialog.channelField(0)->text(), "476.45000 ");
+    EXPECT_EQ(ToldLine(), "30h 01, 32h 35, 39h 81");
+}
+
 TEST_F(AlignmentDialogTest, SliderValueFieldStepsTypesAndStopsAtTheEnds) {
     const struct {
         const char* typed;
@@ -178,6 +192,45 @@ TEST_F(AlignmentDialogTest, SliderValueFieldStepsTypesAndStopsAtTheEnds) {
         EXPECT_EQ(slider.result(), QDialog::Accepted);
         EXPECT_EQ(Told(), Strings{"37h"});
         EXPECT_EQ(hardware->alignment.micSensitivity, c.afterKey);
+    }
+}
+
+// What each slider item tells the radio while its value moves: the item's own
+// command with the new value (and the companion values it travels with), and
+// for most items the reference frequency after it. The radio's reference
+// frequency is 81h; channel 2 sends CTCSS 88.5 Hz (885 = 03 75), channel 3
+// DCS 023 (0*64 + 2*8 + 3 = 00 13).
+TEST_F(AlignmentDialogTest, EachSliderItemSendsItsOwnLiveCommand) {
+    const auto hex = [](int value) {
+        char text[4];
+        std::snprintf(text, sizeof text, "%02X", value);
+        return std::string(text);
+    };
+    const auto shown = [&](int channel, int item) {
+        return hex(ItemValue(*hardware, channels->records[std::size_t(channel)], item));
+    };
+    const struct {
+        int channel;
+        int item;
+        int value;
+        Strings told;
+    } cases[] = {
+        {1, kItemMaxDeviation, 0x4D, {"33h 4D " + shown(1, kItemMaxRefDeviation), "39h 81"}},
+        {1, kItemMaxRefDeviation, 0x42, {"33h " + shown(1, kItemMaxDeviation) + " 42", "39h 81"}},
+        {1, kItemSubAudioLevel, 0x32, {"34h 32 03 75", "39h 81"}},
+        {2, kItemSubAudioLevel, 0x32, {"35h 32 00 13", "39h 81"}},
+        {0, kItemRfFrequency, 0x90, {"39h 90"}},
+        {0, kItemRxSensitivity, 0x3C, {"32h 3C", "39h 81"}},
+        {0, kItemDtmfDeviation, 0x64, {"3Ah 64 01", "39h 81"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "channel " << c.channel + 1 << " item " << c.item);
+        CAlignSliderDlg slider(c.channel, c.item);
+        Told();
+        slider.slider()->setValue(c.value);
+        EXPECT_EQ(Told(), c.told);
+        slider.reject();
+        Told();
     }
 }
 
