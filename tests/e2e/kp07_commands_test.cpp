@@ -102,6 +102,11 @@ TEST_F(Kp07CommandsTest, FilesGoRoundThroughCsvAndShareTheirTextWithTheOtherTool
     EXPECT_EQ(diff.status, 1);
     EXPECT_NE(diff.output.find("Channel 5, SQ: 9 -> 4\n"), std::string::npos) << diff.output;
     EXPECT_EQ(diff.output.find("Beep"), std::string::npos) << diff.output;
+    // Without --out the data file itself takes the channels, and becomes
+    // the copy written above.
+    const ToolResult inPlace = RunKp07({"import-csv", radioFile, csv});
+    EXPECT_EQ(inPlace.status, 0) << inPlace.errors;
+    EXPECT_EQ(ReadFileBytes(radioFile), ReadFileBytes(copy));
 
     // kp07 dump and image-dump print the same text; channels is the listing.
     const ToolResult dump = RunKp07({"dump", masterFile});
