@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QSettings>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/app_instance.h"
@@ -26,44 +25,24 @@
 #include "image/process_state.h"
 #include "link/link_state.h"
 #include "resources/command_ids.h"
-#include "support/message_recorder.h"
+#include "support/gui/app_fixture.h"
 #include "support/test_support.h"
 #include "support/tool_process.h"
 
 namespace kp07 {
 namespace {
 
-class DesktopTest : public ::testing::Test {
+class DesktopTest : public test::RunningProgramTest {
   protected:
     void SetUp() override {
-        ResetProcessStateForTest();
-        ASSERT_TRUE(dir.isValid());
-        SetExecutableDirectoryForTest(dir.path().toStdString());
-        oldCwd = QDir::currentPath();
-        QDir::setCurrent(dir.path());
+        ASSERT_NO_FATAL_FAILURE(RunningProgramTest::SetUp());
         setenv("XDG_DATA_HOME", qPrintable(dir.filePath("data")), 1);
     }
     void TearDown() override {
-        app.reset();
-        QDir::setCurrent(oldCwd);
-        SetExecutableDirectoryForTest("");
+        RunningProgramTest::TearDown();
         test::KeepUserFoldersInBuild();
-        DestroyImageAndBlocks();
-        ResetProcessStateForTest();
     }
-    QString ProfilePath() const { return dir.filePath("kp07xt.ini"); }
-    bool Start(const QStringList& arguments) {
-        app = std::make_unique<Application>();
-        app->profilePath = ProfilePath();
-        app->singleInstance = false;
-        app->demoArguments = {"--no-pacing"};
-        return app->InitInstance(arguments);
-    }
-
-    QTemporaryDir dir;
-    QString oldCwd;
-    std::unique_ptr<Application> app;
-    test::MessageRecorder messages;
+    void Prepare(Application& program) override { program.demoArguments = {"--no-pacing"}; }
 };
 
 TEST_F(DesktopTest, ProgramOptionsComeBeforeTheCommandLineOfTheSwitches) {

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QDir>
-#include <QTemporaryDir>
 
 #include "app/app_profile.h"
 #include "app/channel_view_commands.h"
@@ -19,24 +17,19 @@
 #include "image/accessors.h"
 #include "image/process_state.h"
 #include "resources/command_ids.h"
-#include "support/message_recorder.h"
+#include "support/gui/app_fixture.h"
 #include "support/test_support.h"
 
 namespace kp07 {
 namespace {
 
-class FileToolsTest : public ::testing::Test {
+class FileToolsTest : public test::MainFrameTest {
   protected:
     void SetUp() override {
-        ResetProcessStateForTest();
-        ASSERT_TRUE(dir.isValid());
-        SetExecutableDirectoryForTest(dir.path().toStdString());
-        oldCwd = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        profile = std::make_unique<AppProfile>(dir.path() + "/kp07xt.ini");
-        profile->ReadConfiguration();
-        frame = std::make_unique<CMainFrame>(doc, *profile);
-        doc.SetHost(frame.get());
+        ASSERT_NO_FATAL_FAILURE(MainFrameTest::SetUp());
+        imageModified = 0;
+    }
+    void InstallCommands() override {
         InstallChannelView(*frame, *profile);
         tools = InstallFileToolCommands(*frame);
         tools->chooseFile = [this](int command, CsvLayout* layout) {
@@ -48,25 +41,9 @@ class FileToolsTest : public ::testing::Test {
             shownTitle = title;
             shown = text.toStdString();
         };
-        doc.OnNewDocument();
-        imageModified = 0;
-    }
-    void TearDown() override {
-        frame.reset();
-        profile.reset();
-        QDir::setCurrent(oldCwd);
-        SetExecutableDirectoryForTest("");
-        DestroyImageAndBlocks();
-        ResetProcessStateForTest();
     }
     std::string File(const char* name) const { return (dir.path() + "/" + name).toStdString(); }
 
-    QTemporaryDir dir;
-    QString oldCwd;
-    test::MessageRecorder messages;
-    CKP05Doc doc;
-    std::unique_ptr<AppProfile> profile;
-    std::unique_ptr<CMainFrame> frame;
     FileToolCommands* tools = nullptr;
     QString chosen;
     std::vector<int> asked;

@@ -8,12 +8,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -36,8 +34,7 @@
 #include "params/grid_param_dialog.h"
 #include "resources/command_ids.h"
 #include "resources/help_contexts.h"
-#include "support/gui/gui_helpers.h"
-#include "support/message_recorder.h"
+#include "support/gui/app_fixture.h"
 #include "support/test_support.h"
 #include "widgets/cell_edit.h"
 #include "widgets/choice_list_dialog.h"
@@ -46,28 +43,15 @@
 namespace kp07 {
 namespace {
 
-class HelpTest : public ::testing::Test {
+class HelpTest : public test::RunningProgramTest {
   protected:
     void SetUp() override {
-        ResetProcessStateForTest();
-        ASSERT_TRUE(dir.isValid());
-        SetExecutableDirectoryForTest(dir.path().toStdString());
-        oldCwd = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        app = std::make_unique<Application>();
-        app->profilePath = dir.path() + "/kp07xt.ini";
-        app->singleInstance = false;
-        ASSERT_TRUE(app->InitInstance({}));
-        frame = app->frame();
-        ASSERT_TRUE(test::ShowActive(frame));
+        ASSERT_NO_FATAL_FAILURE(RunningProgramTest::SetUp());
+        StartShown();
     }
     void TearDown() override {
         if (HelpWindow* help = HelpWindow::Current()) delete help;
-        app.reset();
-        QDir::setCurrent(oldCwd);
-        SetExecutableDirectoryForTest("");
-        DestroyImageAndBlocks();
-        ResetProcessStateForTest();
+        RunningProgramTest::TearDown();
     }
     // Runs command `id` from its menu entry; `inside` sees the dialog, which
     // is closed afterwards. Returns whether a dialog opened.
@@ -91,12 +75,6 @@ class HelpTest : public ::testing::Test {
         return HelpWindow::PageUrl(page, anchor).toString().toStdString();
     }
     static std::string UrlOf(const HelpPlace& place) { return Url(place.page, place.anchor); }
-
-    QTemporaryDir dir;
-    QString oldCwd;
-    std::unique_ptr<Application> app;
-    CMainFrame* frame = nullptr;
-    test::MessageRecorder messages;
 };
 
 bool Registered(const QWidget* w) {

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -37,7 +36,7 @@
 #include "image/process_state.h"
 #include "link/link_state.h"
 #include "resources/command_ids.h"
-#include "support/message_recorder.h"
+#include "support/gui/app_fixture.h"
 #include "support/test_support.h"
 #include "support/tool_process.h"
 #include "widgets/enter_combo.h"
@@ -45,27 +44,7 @@
 namespace kp07 {
 namespace {
 
-class AppTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ResetProcessStateForTest();
-        ASSERT_TRUE(dir.isValid());
-        SetExecutableDirectoryForTest(dir.path().toStdString());
-        oldCwd = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-    }
-    void TearDown() override {
-        QDir::setCurrent(oldCwd);
-        SetExecutableDirectoryForTest("");
-        DestroyImageAndBlocks();
-        ResetProcessStateForTest();
-    }
-    QString ProfilePath() const { return dir.path() + "/kp07xt.ini"; }
-
-    QTemporaryDir dir;
-    QString oldCwd;
-    test::MessageRecorder messages;
-};
+class AppTest : public test::ProgramFolderTest {};
 
 TEST_F(AppTest, AFirstStartWritesACompleteProfile) {
     AppProfile profile(ProfilePath());
@@ -208,26 +187,7 @@ TEST_F(AppTest, ConfigurationDeviceFieldHasAHelpLineOfItsOwn) {
     EXPECT_EQ(dialog.keyHint(), "<SELECT>");
 }
 
-class FrameTest : public AppTest {
-  protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        profile = std::make_unique<AppProfile>(ProfilePath());
-        profile->ReadConfiguration();
-        frame = std::make_unique<CMainFrame>(doc, *profile);
-        doc.SetHost(frame.get());
-        doc.OnNewDocument();
-    }
-    void TearDown() override {
-        frame.reset();
-        profile.reset();
-        AppTest::TearDown();
-    }
-
-    CKP05Doc doc;
-    std::unique_ptr<AppProfile> profile;
-    std::unique_ptr<CMainFrame> frame;
-};
+class FrameTest : public test::MainFrameTest {};
 
 TEST_F(FrameTest, TitlesOfTheThreeModes) {
     EXPECT_EQ(frame->windowTitle(), "<none> - KP07XT for KR-318");

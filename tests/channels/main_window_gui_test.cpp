@@ -9,14 +9,12 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -33,8 +31,7 @@
 #include "image/process_state.h"
 #include "image/radio_image.h"
 #include "resources/command_ids.h"
-#include "support/gui/gui_helpers.h"
-#include "support/message_recorder.h"
+#include "support/gui/app_fixture.h"
 #include "support/test_support.h"
 #include "widgets/cell_edit.h"
 #include "widgets/filter_edit.h"
@@ -43,44 +40,19 @@
 namespace kp07 {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public test::RunningProgramTest {
   protected:
-    void SetUp() override {
-        ResetProcessStateForTest();
-        ASSERT_TRUE(dir.isValid());
-        SetExecutableDirectoryForTest(dir.path().toStdString());
-        oldCwd = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-    }
-    void TearDown() override {
-        app.reset();
-        QDir::setCurrent(oldCwd);
-        SetExecutableDirectoryForTest("");
-        DestroyImageAndBlocks();
-        ResetProcessStateForTest();
-    }
-    QString ProfilePath() const { return dir.path() + "/kp07xt.ini"; }
     void Start() {
-        app = std::make_unique<Application>();
-        app->profilePath = ProfilePath();
-        app->singleInstance = false;
-        ASSERT_TRUE(app->InitInstance({}));
-        frame = app->frame();
+        ASSERT_NO_FATAL_FAILURE(StartShown());
         view = qobject_cast<CKP05View*>(frame->centralWidget());
         ASSERT_NE(view, nullptr);
-        ASSERT_TRUE(test::ShowActive(frame));
     }
     int ProfileItem(int item) const {
         QSettings ini(ProfilePath(), QSettings::IniFormat);
         return ini.value(QString("ITEM/ITEM%1").arg(item), -1).toInt();
     }
 
-    QTemporaryDir dir;
-    QString oldCwd;
-    std::unique_ptr<Application> app;
-    CMainFrame* frame = nullptr;
     CKP05View* view = nullptr;
-    test::MessageRecorder messages;
 };
 
 TEST_F(MainWindowTest, ProfileItemsChooseTheColumnsAndTheMenuChecks) {

@@ -5,9 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -25,35 +23,18 @@
 #include "params/settings_dialog_keys.h"
 #include "params/signaling_type_dialog.h"
 #include "resources/command_ids.h"
-#include "support/gui/gui_helpers.h"
-#include "support/message_recorder.h"
+#include "support/gui/app_fixture.h"
 #include "support/test_support.h"
 #include "widgets/enter_combo.h"
 
 namespace kp07 {
 namespace {
 
-class SettingsCommandsTest : public ::testing::Test {
+class SettingsCommandsTest : public test::RunningProgramTest {
   protected:
     void SetUp() override {
-        ResetProcessStateForTest();
-        ASSERT_TRUE(dir.isValid());
-        SetExecutableDirectoryForTest(dir.path().toStdString());
-        oldCwd = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        app = std::make_unique<Application>();
-        app->profilePath = dir.path() + "/kp07xt.ini";
-        app->singleInstance = false;
-        ASSERT_TRUE(app->InitInstance({}));
-        frame = app->frame();
-        ASSERT_TRUE(test::ShowActive(frame));
-    }
-    void TearDown() override {
-        app.reset();
-        QDir::setCurrent(oldCwd);
-        SetExecutableDirectoryForTest("");
-        DestroyImageAndBlocks();
-        ResetProcessStateForTest();
+        ASSERT_NO_FATAL_FAILURE(RunningProgramTest::SetUp());
+        StartShown();
     }
     // Runs command `id` from its menu entry; `inside` sees the dialog and
     // ends it. Returns the class name of the dialog that opened.
@@ -69,12 +50,6 @@ class SettingsCommandsTest : public ::testing::Test {
         frame->Action(id)->trigger();
         return opened;
     }
-
-    QTemporaryDir dir;
-    QString oldCwd;
-    std::unique_ptr<Application> app;
-    CMainFrame* frame = nullptr;
-    test::MessageRecorder messages;
 };
 
 TEST_F(SettingsCommandsTest, EachCommandOpensItsDialogInEveryMode) {

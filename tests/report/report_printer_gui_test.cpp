@@ -10,7 +10,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include "app/app_instance.h"
@@ -21,40 +20,22 @@
 #include "report/report_builder.h"
 #include "report/report_printer.h"
 #include "resources/command_ids.h"
-#include "support/message_recorder.h"
+#include "support/gui/app_fixture.h"
 #include "support/test_support.h"
 
 namespace kp07 {
 namespace {
 
-class PrintTest : public ::testing::Test {
+class PrintTest : public test::RunningProgramTest {
   protected:
-    void SetUp() override {
-        ResetProcessStateForTest();
-        ASSERT_TRUE(dir.isValid());
-        SetExecutableDirectoryForTest(dir.path().toStdString());
-        oldCwd = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-    }
     void TearDown() override {
         pdfPathChooser = nullptr;
-        app.reset();
-        QDir::setCurrent(oldCwd);
-        SetExecutableDirectoryForTest("");
-        DestroyImageAndBlocks();
-        ResetProcessStateForTest();
+        RunningProgramTest::TearDown();
     }
+    // Every program these tests start must start.
     void Start(const QStringList& arguments = {}) {
-        app = std::make_unique<Application>();
-        app->profilePath = dir.path() + "/kp07xt.ini";
-        app->singleInstance = false;
-        ASSERT_TRUE(app->InitInstance(arguments));
+        ASSERT_TRUE(RunningProgramTest::Start(arguments));
     }
-
-    QTemporaryDir dir;
-    QString oldCwd;
-    test::MessageRecorder messages;
-    std::unique_ptr<Application> app;
 };
 
 TEST_F(PrintTest, PreviewHoldsEveryPageOfThePlan) {

@@ -2,8 +2,6 @@
 
 #include <QAction>
 #include <QDialog>
-#include <QDir>
-#include <QTemporaryDir>
 #include <vector>
 
 #include "app/app_profile.h"
@@ -13,42 +11,13 @@
 #include "document/document.h"
 #include "params/param_dialog.h"
 #include "resources/command_ids.h"
-#include "support/message_recorder.h"
+#include "support/gui/app_fixture.h"
 #include "support/test_support.h"
 
 namespace kp07 {
 namespace {
 
-class SignalingMenu : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ResetProcessStateForTest();
-        ASSERT_TRUE(dir.isValid());
-        SetExecutableDirectoryForTest(dir.path().toStdString());
-        oldCwd = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        profile = std::make_unique<AppProfile>(dir.path() + "/kp07xt.ini");
-        profile->ReadConfiguration();
-        frame = std::make_unique<CMainFrame>(doc, *profile);
-        doc.SetHost(frame.get());
-        doc.OnNewDocument();
-    }
-    void TearDown() override {
-        frame.reset();
-        profile.reset();
-        QDir::setCurrent(oldCwd);
-        SetExecutableDirectoryForTest("");
-        DestroyImageAndBlocks();
-        ResetProcessStateForTest();
-    }
-
-    QTemporaryDir dir;
-    QString oldCwd;
-    test::MessageRecorder messages;
-    CKP05Doc doc;
-    std::unique_ptr<AppProfile> profile;
-    std::unique_ptr<CMainFrame> frame;
-};
+class SignalingMenu : public test::MainFrameTest {};
 
 TEST_F(SignalingMenu, EachCommandOpensItsDialogUnderItsSignalingType) {
     enum Family { kBoth, kTwoOnly, kFiveOnly };
