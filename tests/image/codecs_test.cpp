@@ -116,38 +116,33 @@ TEST(FrequencyCodec, TransmitMarksAndLimits) {
 }
 
 TEST(FrequencyCodec, PlaceOnRaster) {
-    const struct {
-        double typed;
-        unsigned stepCode;
-        double lower, upper;
-        const char* placed;  // nullptr: not checked
-        int stepFlag;        // -1: not checked
-    } cases[] = {
-        // A multiple of the 6250 Hz raster stays as typed, on table B.
-        {462.5625, 2, 440.0, 500.0, "462.56250", 1},
-        // Nearer multiple of 5000 Hz (146.005) than of 6250 Hz (146.00625).
-        {146.0031, 1, 136.0, 184.0, "146.00500", 0},
-        {146.005, 1, 136.0, 184.0, "146.00500", 0},   // a multiple of the table-A step only
-        {146.0061, 1, 136.0, 184.0, "146.00625", 1},  // the raster wins when it is nearer
-        // On a tie the table-A step wins: with 10 kHz and 12.5 kHz steps the
-        // next multiple of both above 450.0475 MHz is 450.05 MHz.
-        {450.0475, 3, 440.0, 500.0, "450.05000", 0},
-        {450.0125, 3, 440.0, 500.0, "450.01250", 1},  // with step code 3 on the raster
-        // Typed values are clamped into the hardware limits first.
-        {700.0, 2, 440.0, 500.0, "500.00000", -1},
-        {146.0, 2, 440.0, 500.0, "440.00000", -1},
-        {0.0, 2, 0.0, 500.0, nullptr, 0},
-    };
-    for (const auto& c : cases) {
-        const RasterPlacement p = PlaceOnRaster(c.typed, c.stepCode, c.lower, c.upper);
-        if (c.placed) {
-            EXPECT_EQ(FormatFrequency(p.mhz), c.placed) << c.typed;
-        }
-        if (c.stepFlag >= 0) {
-            EXPECT_EQ(p.stepFlag, c.stepFlag) << c.typed;
-        }
-    }
-    EXPECT_EQ(PlaceOnRaster(462.5625, 2, 440.0, 500.0).mhz, 462.5625);  // exactly as typed
+    // A multiple of the 6250 Hz raster stays as typed, on table B.
+    RasterPlacement p = PlaceOnRaster(462.5625, 2, 440.0, 500.0);
+    EXPECT_EQ(p.mhz, 462.5625);
+    EXPECT_EQ(p.stepFlag, 1);
+    // Nearer multiple of 5000 Hz (146.005) than of 6250 Hz (146.00625).
+    p = PlaceOnRaster(146.0031, 1, 136.0, 184.0);
+    EXPECT_EQ(FormatFrequency(p.mhz), "146.00500");
+    EXPECT_EQ(p.stepFlag, 0);
+    // A multiple of the table-A step only.
+    p = PlaceOnRaster(146.005, 1, 136.0, 184.0);
+    EXPECT_EQ(p.stepFlag, 0);
+    // The raster wins when it is nearer: 146.0061 -> 146.00625.
+    p = PlaceOnRaster(146.0061, 1, 136.0, 184.0);
+    EXPECT_EQ(FormatFrequency(p.mhz), "146.00625");
+    EXPECT_EQ(p.stepFlag, 1);
+    // On a tie the table-A step wins: with 10 kHz and 12.5 kHz steps the next
+    // multiple of both above 450.0475 MHz is 450.05 MHz.
+    p = PlaceOnRaster(450.0475, 3, 440.0, 500.0);
+    EXPECT_EQ(FormatFrequency(p.mhz), "450.05000");
+    EXPECT_EQ(p.stepFlag, 0);
+    // With step code 3 a 12.5 kHz multiple is on the raster.
+    p = PlaceOnRaster(450.0125, 3, 440.0, 500.0);
+    EXPECT_EQ(p.stepFlag, 1);
+    // Typed values are clamped into the hardware limits first.
+    EXPECT_EQ(PlaceOnRaster(700.0, 2, 440.0, 500.0).mhz, 500.0);
+    EXPECT_EQ(PlaceOnRaster(146.0, 2, 440.0, 500.0).mhz, 440.0);
+    EXPECT_EQ(PlaceOnRaster(0.0, 2, 0.0, 500.0).stepFlag, 0);
 }
 
 TEST(ToneCodec, WordsOfEachType) {
