@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -141,8 +142,21 @@ BlockCase Case(const std::string& name, Footprint fp, Footprint mayKeep = {}, bo
             keeps};
 }
 
+// The channel table reads frequencies with the hardware of the same image.
+struct TableWithItsHardware {
+    HardwareParams hw;
+    ChannelTable table{hw};
+    void Load(const RadioImage& im) { hw.Load(im), table.Load(im); }
+    void SetDefaults() { hw.SetDefaults(), table.SetDefaults(); }
+    void Store(RadioImage& im) { table.Store(im); }
+};
+// The 5-tone form leaves the 2-tone common settings alone.
+struct DtmfExceptTwoToneCommon : DtmfParams {
+    void Store(RadioImage& im) const { StoreExceptTwoToneCommon(im); }
+};
+
 std::vector<BlockCase> Blocks() {
-    std::vector<BlockCase> cases = {
+    return {
         Case<RadioIdentity>("RadioIdentity", kIdentity, {}, false),
         Case<HardwareParams>("HardwareParams", kHardware, {}, false),
         Case<CommonParams>("CommonParams", kCommon, {}, false),
@@ -160,40 +174,10 @@ std::vector<BlockCase> Blocks() {
         Case<FiveToneSystems>("FiveToneSystems", kSystems),
         Case<FiveToneDecode>("FiveToneDecode", kDecode),
         Case<FiveToneEncode>("FiveToneEncode", kEncode),
+        Case<TableWithItsHardware>("ChannelTable", kChannelTable, {}, false),
+        Case<DtmfExceptTwoToneCommon>("DtmfParams::StoreExceptTwoToneCommon",
+                                      kDtmfWithoutTwoToneCommon, kDtmfCodeTails),
     };
-    // The channel table reads frequencies with the hardware of the same image.
-    cases.push_back({"ChannelTable",
-                     kChannelTable,
-                     {},
-                     [](const RadioImage& from, RadioImage& into) {
-                         HardwareParams hw;
-                         hw.Load(from);
-                         ChannelTable b(hw);
-                         b.Load(from);
-                         b.Store(into);
-                     },
-                     [](RadioImage& into) {
-                         HardwareParams hw;
-                         hw.SetDefaults();
-                         ChannelTable b(hw);
-                         b.SetDefaults();
-                         b.Store(into);
-                     },
-                     false});
-    // The 5-tone form leaves the 2-tone common settings alone.
-    cases.push_back({"DtmfParams::StoreExceptTwoToneCommon", kDtmfWithoutTwoToneCommon,
-                     kDtmfCodeTails,
-                     [](const RadioImage& from, RadioImage& into) {
-                         DtmfParams b;
-                         b.Load(from);
-                         b.StoreExceptTwoToneCommon(into);
-                     },
-                     [](RadioImage& into) {
-                         DtmfParams b;
-                         b.SetDefaults();
-                         b.StoreExceptTwoToneCommon(into);
-                     }});
-    return cases;
 }
 
 // A random image whose decode transpond codes lie in the chooser's range:
@@ -342,18 +326,20 @@ TEST(Blocks, KeyFunctionsSitOnOneKeyAndNeedTheKeypad) {
     EXPECT_EQ(FindKeyFunction("Monitor       "), 1);
     EXPECT_EQ(FindKeyFunction("Monitor"), -1);
 
+    // How often `key`'s list offers function `fn`.
+    const auto offers = [&keys](int key, int fn, bool keypad = true) {
+        const std::vector<int> list = keys.OfferedFunctions(key, keypad);
+        return std::count(list.begin(), list.end(), fn);
+    };
     // [SIDE2] is not offered Monitor while [SIDE1] holds it.
-    auto offered = keys.OfferedFunctions(1, true);
-    EXPECT_EQ(std::count(offered.begin(), offered.end(), 1), 0);
-    EXPECT_EQ(std::count(offered.begin(), offered.end(), 3), 1);  // its own
-    keys.Assign(0, 0);                                            // [SIDE1] to None frees Monitor
-    offered = keys.OfferedFunctions(1, true);
-    EXPECT_EQ(std::count(offered.begin(), offered.end(), 1), 1);
+    EXPECT_EQ(offers(1, 1), 0);
+    EXPECT_EQ(offers(1, 3), 1);  // its own
+    keys.Assign(0, 0);           // [SIDE1] to None frees Monitor
+    EXPECT_EQ(offers(1, 1), 1);
     // Emergency and Lone Worker only on held keys; never Dual Watch.
-    EXPECT_EQ(std::count(offered.begin(), offered.end(), 22), 0);
-    offered = keys.OfferedFunctions(7, true);
-    EXPECT_EQ(std::count(offered.begin(), offered.end(), 22), 1);
-    EXPECT_EQ(std::count(offered.begin(), offered.end(), 10), 0);
+    EXPECT_EQ(offers(1, 22), 0);
+    EXPECT_EQ(offers(7, 22), 1);
+    EXPECT_EQ(offers(7, 10), 0);
 
     // Without the front keypad a key holding Lock loses it on loading, and
     // Lock is free for another enabled key.
@@ -362,8 +348,7 @@ TEST(Blocks, KeyFunctionsSitOnOneKeyAndNeedTheKeypad) {
     keys.Load(im);
     EXPECT_EQ(keys.keys[1], 0u);
     EXPECT_FALSE(keys.InUse(4));
-    offered = keys.OfferedFunctions(0, false);
-    EXPECT_EQ(std::count(offered.begin(), offered.end(), 4), 0);  // keypad function
+    EXPECT_EQ(offers(0, 4, false), 0);  // keypad function
     EXPECT_TRUE(KeyFunctionParams::KeyEnabled(7, false));
     EXPECT_FALSE(KeyFunctionParams::KeyEnabled(2, false));
 

@@ -80,18 +80,12 @@ TEST(SignalingValues, CodeAndDigitTexts) {
 TEST(TwoTonePlans, ChooserLabelsAndTheFrequenciesTheyStandFor) {
     const std::vector<ToneChoice> items = ToneChooserItems();
     ASSERT_EQ(items.size(), 80u + 31u + 56u + 50u + 3u);  // tones and three headings
-    EXPECT_EQ(items.front().label, "[MOTOROLA]");
+    const std::pair<std::size_t, const char*> labels[] = {
+        {0, "[MOTOROLA]"}, {1, " 1- 349.0"},          {61, "10-1513.5"},  {81, "[GE Type 99]"},
+        {82, " A- 592.5"}, {112, "DIA 742.5"},        {113, " 282.2"},  // PLECTRON: no heading
+        {168, "3062.0"},   {169, "[REACH TWO TONE]"}, {170, " A-2704.0"}, {219, " E- 588.0"}};
+    for (const auto& [at, label] : labels) EXPECT_EQ(items[at].label, label) << at;
     EXPECT_FALSE(items.front().tenths.has_value());
-    EXPECT_EQ(items[1].label, " 1- 349.0");
-    EXPECT_EQ(items[61].label, "10-1513.5");
-    EXPECT_EQ(items[81].label, "[GE Type 99]");
-    EXPECT_EQ(items[82].label, " A- 592.5");
-    EXPECT_EQ(items[112].label, "DIA 742.5");
-    EXPECT_EQ(items[113].label, " 282.2");  // PLECTRON: no heading, no code
-    EXPECT_EQ(items[168].label, "3062.0");
-    EXPECT_EQ(items[169].label, "[REACH TWO TONE]");
-    EXPECT_EQ(items[170].label, " A-2704.0");
-    EXPECT_EQ(items.back().label, " E- 588.0");
 
     EXPECT_EQ(FrequencyFromLabel("10-1513.5"), 15135u);
     EXPECT_EQ(FrequencyFromLabel("DIA 742.5"), 7425u);

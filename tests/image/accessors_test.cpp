@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 #include "image/accessors.h"
 #include "image/field_catalog.h"
 #include "support/test_support.h"
@@ -210,37 +213,32 @@ TEST(Accessors, RandomImagesThroughEveryAccessor) {
 TEST(Accessors, IndexesOutsideTheirTablesDoNothing) {
     RadioImage im = FilledImage(0x3C);
     const RadioImage before = im;
-    for (int far : {-1000, -1, 1 << 20}) {
-        SetGroupChannelCount(im, far, 9);
-        SetGroupTag(im, far, "XXXXXXXX");
-        SetGroupType(im, far, 1);
-        SetKeyFunction(im, far, 1);
-        SetSpeedDialCode(im, far, "1");
-        SetChannelTag(ChannelRecordAt(im, far), "ZZZZZZZZ");
-        SetDecodeTag(DecodeOptionsAt(im, far), "ZZZZZZZZ");
-        SetEncodeTag(FiveToneEncodeAt(im, far), "ZZZZZZZZ");
-        SetSystemDuty(FiveToneSystemAt(im, far), 1);
-        SetTwoToneFirstPair(im, far, 3);
-        (void)GetGroupTag(im, far);
-        (void)GetChannelTag(ChannelRecordAt(std::as_const(im), far));
+    // Each setter with the size of its table.
+    const std::pair<std::function<void(int)>, int> setters[] = {
+        {[&](int i) { SetGroupChannelCount(im, i, 9); }, 7},
+        {[&](int i) { SetGroupTag(im, i, "XXXXXXXX"); }, 7},
+        {[&](int i) { SetGroupType(im, i, 1); }, 7},
+        {[&](int i) { SetKeyFunction(im, i, 1); }, 12},
+        {[&](int i) { SetSpeedDialCode(im, i, "1"); }, 10},
+        {[&](int i) { SetPageCode(im, i, "123"); }, 10},
+        {[&](int i) { SetUserTone(im, i, 1000); }, 15},
+        {[&](int i) { SetFormatPeriod(im, i, 1); }, 12},
+        {[&](int i) { SetPairFirstTone(im, i, 1); }, 10},
+        {[&](int i) { SetChannelTag(ChannelRecordAt(im, i), "ZZZZZZZZ"); }, 168},
+        {[&](int i) { SetDecodeTag(DecodeOptionsAt(im, i), "ZZZZZZZZ"); }, 9},
+        {[&](int i) { SetDecodeNumber(FiveToneDecodeAt(im, i), "1"); }, 8},
+        {[&](int i) { SetEncodeTag(FiveToneEncodeAt(im, i), "ZZZZZZZZ"); }, 32},
+        {[&](int i) { SetSystemDuty(FiveToneSystemAt(im, i), 1); }, 32},
+        {[&](int i) { SetTwoToneFirstPair(im, i, 3); }, 16},
+    };
+    for (const auto& [set, size] : setters) {
+        for (int i : {-1000, -1, size, 1 << 20}) set(i);
     }
-    // One past the end of each table.
-    SetGroupChannelCount(im, 7, 9);
-    SetGroupTag(im, 7, "XXXXXXXX");
-    SetGroupType(im, 7, 1);
-    SetKeyFunction(im, 12, 1);
-    SetSpeedDialCode(im, 10, "1");
-    SetPageCode(im, 10, "123");
-    SetUserTone(im, 15, 1000);
-    SetFormatPeriod(im, 12, 1);
-    SetPairFirstTone(im, 10, 1);
-    SetChannelTag(ChannelRecordAt(im, 168), "ZZZZZZZZ");
-    SetDecodeTag(DecodeOptionsAt(im, 9), "ZZZZZZZZ");
-    SetDecodeNumber(FiveToneDecodeAt(im, 8), "1");
-    SetEncodeTag(FiveToneEncodeAt(im, 32), "ZZZZZZZZ");
-    SetSystemDuty(FiveToneSystemAt(im, 32), 1);
-    SetTwoToneFirstPair(im, 16, 3);
-    EXPECT_EQ(GetGroupChannelCount(im, 7), 0u);
+    for (int far : {-1000, -1, 7, 1 << 20}) {
+        EXPECT_EQ(GetGroupChannelCount(im, far), 0u);
+        (void)GetGroupTag(im, far);
+        (void)GetChannelTag(ChannelRecordAt(std::as_const(im), far * 24));
+    }
     EXPECT_EQ(im, before);
 }
 

@@ -218,15 +218,11 @@ TEST(CharCodes, Alphabets) {
         EXPECT_EQ(CharToCode(char(c)), c && at != std::string::npos ? int(at) : 36) << c;
     }
 
-    EXPECT_EQ(CharToDtmf('a'), 10);
-    EXPECT_EQ(CharToDtmf('D'), 13);
-    EXPECT_EQ(CharToDtmf('e'), 0);
-    EXPECT_EQ(CharToDtmf('*'), 14);
-    EXPECT_EQ(CharToDtmf('#'), 15);
-    EXPECT_EQ(CharToDtmf('7'), 7);
-    EXPECT_EQ(CharToHex('f'), 15);
-    EXPECT_EQ(CharToHex('g'), 0);
-    EXPECT_EQ(CharToHex('9'), 9);
+    const std::pair<char, int> dtmfCodes[] = {{'a', 10}, {'D', 13}, {'e', 0},
+                                              {'*', 14}, {'#', 15}, {'7', 7}};
+    for (const auto& [c, code] : dtmfCodes) EXPECT_EQ(CharToDtmf(c), code) << c;
+    const std::pair<char, int> hexValues[] = {{'f', 15}, {'g', 0}, {'9', 9}};
+    for (const auto& [c, value] : hexValues) EXPECT_EQ(CharToHex(c), value) << c;
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "image/accessors.h"
 #include "params/emergency_dialog.h"
 #include "params/key_function_dialog.h"
+#include "params/new_image_fixture.h"
 #include "params/power_saving_dialog.h"
 #include "params/scanning_dialog.h"
 #include "support/gui/gui_helpers.h"
@@ -30,19 +31,11 @@ Make Maker() {
     return [] { return std::make_unique<Dialog>(*radioImage); };
 }
 
-class SettingsDialogTest : public ::testing::Test {
+class SettingsDialogTest : public test::NewImageTest {
   protected:
-    void SetUp() override {
-        ResetProcessStateForTest();
-        CreateImageAndBlocks();
-        FillDefaults(*radioImage);
-        LoadPersistentBlocks(*radioImage);
-        imageModified = 0;
-    }
     void TearDown() override {
         CParamDialog::SetHelpHook(nullptr);
-        DestroyImageAndBlocks();
-        ResetProcessStateForTest();
+        NewImageTest::TearDown();
     }
     static CEnterComboBox* List(const CParamDialog& d, int id) {
         return qobject_cast<CEnterComboBox*>(d.Control(id));

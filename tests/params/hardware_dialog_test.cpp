@@ -17,6 +17,7 @@
 #include "image/accessors.h"
 #include "image/number_text.h"
 #include "image/process_state.h"
+#include "params/new_image_fixture.h"
 #include "params/settings_dialog_keys.h"
 #include "support/gui/gui_helpers.h"
 #include "support/message_recorder.h"
@@ -34,23 +35,18 @@ using test::PressCancel;
 using test::PressOk;
 using test::Type;
 
-class HardwareDialogTest : public ::testing::Test {
+class HardwareDialogTest : public test::NewImageTest {
   protected:
     void SetUp() override {
-        ResetProcessStateForTest();
+        NewImageTest::SetUp();
         ASSERT_FALSE(exeFolder.path().empty());
         SetExecutableDirectoryForTest(exeFolder.path());
-        CreateImageAndBlocks();
-        FillDefaults(*radioImage);
-        RebuildImage(*radioImage);
-        LoadPersistentBlocks(*radioImage);
         currentFileName = "/data/radio.K07";
         defaultFileLoaded = 1;
     }
     void TearDown() override {
         SetExecutableDirectoryForTest("");
-        DestroyImageAndBlocks();
-        ResetProcessStateForTest();
+        NewImageTest::TearDown();
     }
     // The document holds a lower-band unit.
     static void MakeLowerBand() {

@@ -2,7 +2,6 @@
 // dialogs through their widgets.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 #include <functional>
@@ -14,13 +13,11 @@
 #include "blocks/paging_params.h"
 #include "blocks/radio_identity.h"
 #include "blocks/signaling_type.h"
-#include "document/document.h"
 #include "image/accessors.h"
 #include "image/process_state.h"
-#include "params/hardware_dialog.h"
-#include "params/key_function_dialog.h"
 #include "params/marketing_dialog.h"
 #include "params/miscellaneous_dialog.h"
+#include "params/new_image_fixture.h"
 #include "params/option_dialog.h"
 #include "params/power_on_password_dialog.h"
 #include "params/settings_dialog_keys.h"
@@ -38,19 +35,8 @@ using test::PressCancel;
 using test::PressOk;
 using test::Type;
 
-class IdentityOptionDialogTest : public ::testing::Test {
+class IdentityOptionDialogTest : public test::NewImageTest {
   protected:
-    void SetUp() override {
-        ResetProcessStateForTest();
-        CreateImageAndBlocks();
-        FillDefaults(*radioImage);
-        RebuildImage(*radioImage);
-        LoadPersistentBlocks(*radioImage);
-    }
-    void TearDown() override {
-        DestroyImageAndBlocks();
-        ResetProcessStateForTest();
-    }
     // Changes the common record in the image as another dialog would have.
     static void EditCommon(const std::function<void(CommonParams&)>& edit) {
         CommonParams common;
@@ -279,41 +265,6 @@ TEST_F(IdentityOptionDialogTest, CancelAfterAChangeLeavesTheImage) {
     }
     EXPECT_EQ(identity->serialNumber, "1C010001");
     EXPECT_EQ(identityEdited, 0);  // the radio's identity stays the radio's
-}
-
-}  // namespace
-}  // namespace kp07
-
-namespace kp07 {
-namespace {
-
-// Pictures of the six dialogs on a new image, the hardware dialog in normal
-// and in factory mode. Run by hand:
-//   test_params_gui --gtest_also_run_disabled_tests --gtest_filter='*Screenshots*'
-// The files go to $KP07_SHOT_DIR (default /tmp).
-TEST_F(IdentityOptionDialogTest, DISABLED_Screenshots) {
-    const QString folder = qEnvironmentVariable("KP07_SHOT_DIR", "/tmp");
-    CKP05Doc doc;
-    const auto shoot = [&](CParamDialog* dialog, const char* name) {
-        ASSERT_TRUE(test::ShowActive(dialog));
-        // The longest help line of the narrow dialogs.
-        if (auto* marketing = qobject_cast<CMarketingDlg*>(dialog)) {
-            marketing->serialNumber()->setFocus();
-        }
-        QApplication::processEvents();
-        EXPECT_TRUE(dialog->grab().save(folder + "/kp07-" + name + ".png"));
-        dialog->reject();
-        delete dialog;
-    };
-    shoot(new CHardwareDlg(doc, *radioImage), "hardware-normal");
-    factoryMode = true;
-    shoot(new CHardwareDlg(doc, *radioImage), "hardware-factory");
-    shoot(new CKeyFunctionDlg(*radioImage), "key-function");
-    shoot(new CMarketingDlg(*radioImage), "marketing");
-    shoot(new CMiscDlg(*radioImage), "miscellaneous");
-    shoot(new COptionDlg(*radioImage), "option");
-    shoot(new CPowerOnPasswordDlg(*radioImage), "password");
-    shoot(new CSignalingTypeDlg(*radioImage), "signaling-type");
 }
 
 }  // namespace

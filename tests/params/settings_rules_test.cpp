@@ -13,7 +13,7 @@
 #include "blocks/paging_params.h"
 #include "blocks/signaling_type.h"
 #include "image/accessors.h"
-#include "support/test_support.h"
+#include "params/new_image_fixture.h"
 
 namespace kp07 {
 namespace {
@@ -73,20 +73,7 @@ TEST(SettingsRules, RangeAndStepItemsFollowTheBand) {
     EXPECT_EQ(hw.stepCode, 0u);
 }
 
-class SettingsImage : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ResetProcessStateForTest();
-        CreateImageAndBlocks();
-        FillDefaults(*radioImage);
-        RebuildImage(*radioImage);
-        LoadPersistentBlocks(*radioImage);
-    }
-    void TearDown() override {
-        DestroyImageAndBlocks();
-        ResetProcessStateForTest();
-    }
-};
+using SettingsImage = test::NewImageTest;
 
 TEST_F(SettingsImage, WhatTheSmallerModelLacksIsCleared) {
     RadioImage& im = *radioImage;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "image/accessors.h"
+#include "params/settings_dialog_keys.h"
 #include "signaling/ani_speed_dial_dialog.h"
 #include "signaling/page_setting_dialog.h"
 #include "signaling/paging_code_dialog.h"
@@ -36,29 +37,18 @@ TEST_F(DtmfPagingDialogs, ANewImageShowsTheFactoryValues) {
     CAniSpeedDialDlg ani(image);
     CPageSettingDlg setting(image);
     CPagingCodeDlg codes(image);
-    const struct {
-        const CParamDialog& dialog;
-        int id;
-        const char* shown;
-    } cases[] = {
-        {ani, 3001, "PTT Pressed"},
-        {ani, 3002, "300 ms"},
-        {ani, 3003, "66 ms"},
-        {ani, 3004, "2 s"},
-        {ani, 3005, ""},
-        {ani, 3014, ""},
-        {ani, 3015, ""},
-        {ani, 3016, ""},
-        {ani, 3017, ""},
-        {setting, 4580, "50 ms"},
-        {setting, 4581, "Disabled"},
-        {setting, 4582, "Disabled"},
-        {setting, 4583, "Disabled"},
-        {codes, 4620, ""},
-        {codes, 4629, ""},
-        {codes, 4600, "Off"},
+    // What the controls from `firstId` on show.
+    const auto expect = [](const CParamDialog& dialog, int firstId,
+                           const std::vector<const char*>& shown) {
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            EXPECT_EQ(Shown(dialog, firstId + int(i)), shown[i]) << firstId + int(i);
     };
-    for (const auto& c : cases) EXPECT_EQ(Shown(c.dialog, c.id), c.shown) << c.id;
+    expect(ani, 3001, {"PTT Pressed", "300 ms", "66 ms", "2 s", ""});
+    expect(ani, 3014, {"", "", "", ""});
+    expect(setting, 4580, {"50 ms", "Disabled", "Disabled", "Disabled"});
+    expect(codes, 4620, {""});
+    expect(codes, 4629, {""});
+    expect(codes, 4600, {"Off"});
 }
 
 TEST_F(DtmfPagingDialogs, AniCodesAreTakenOnOkOnlyWhenCommitted) {
@@ -107,8 +97,7 @@ TEST_F(DtmfPagingDialogs, PageSettingTakesEachListAtOnce) {
     qobject_cast<QComboBox*>(dialog.Control(4583))->setCurrentIndex(15);
     EXPECT_EQ(imageModified, 1);
     EXPECT_EQ(GetPagingAutoResetTime(image), 0u);  // not before OK
-    dialog.okButton()->setFocus();
-    QTest::keyClick(dialog.okButton(), Qt::Key_Return);
+    test::PressOk(dialog.okButton());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(GetPagingAutoResetTime(image), 15u);
 }
@@ -158,8 +147,7 @@ TEST_F(DtmfPagingDialogs, AClearedPageCodeStaysEntered) {
     QTest::keyClick(field, Qt::Key_Return);  // committed, and the dialog stays
     EXPECT_TRUE(dialog.isVisible());
     TypeAndEnter(dialog, 4623, "4d");
-    dialog.okButton()->setFocus();
-    QTest::keyClick(dialog.okButton(), Qt::Key_Return);
+    test::PressOk(dialog.okButton());
     ASSERT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(imageModified, 1);
     EXPECT_TRUE(test::BytesAt(image, 7647, {0x80, 0x00}));  // entered, no digits

@@ -10,6 +10,7 @@
 
 #include "image/accessors.h"
 #include "image/process_state.h"
+#include "params/settings_dialog_keys.h"
 #include "signaling/five_tone_decode_dialog.h"
 #include "signaling/five_tone_encode_dialog.h"
 #include "signaling/five_tone_format_dialog.h"
@@ -25,6 +26,7 @@
 namespace kp07 {
 namespace {
 
+using test::PressOk;
 using test::Shown;
 using test::TypeAndEnter;
 
@@ -50,8 +52,17 @@ std::string Row(const FlexGrid* grid, int row, int first, int last) {
     return cells.join('|').toStdString();
 }
 
-QPoint CellCentre(const FlexGrid* grid, int row, int col) {
-    return grid->CellRect(row, col).center() - grid->viewport()->pos();
+void DoubleClick(FlexGrid* grid, int row, int col) {
+    const QPoint centre = grid->CellRect(row, col).center() - grid->viewport()->pos();
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, centre);
+}
+void Space(FlexGrid* grid, int row, int col) {
+    grid->SetCurrentCell(row, col);
+    QTest::keyClick(grid, Qt::Key_Space);
+}
+void Paste(FlexGrid* grid, const char* text) {
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
 }
 
 TEST_F(FiveToneDialogs, ANewImageShowsTheFactoryValues) {
@@ -125,8 +136,7 @@ TEST_F(FiveToneDialogs, TypedValuesAreClampedAndStored) {
         EXPECT_EQ(Shown(*dialog, c.id), c.shown) << c.typed;
         EXPECT_EQ(imageModified, 1) << c.typed;
         EXPECT_TRUE(dialog->isVisible()) << c.typed;  // Enter did not close
-        dialog->okButton()->setFocus();
-        QTest::keyClick(dialog->okButton(), Qt::Key_Return);
+        PressOk(dialog->okButton());
         EXPECT_EQ(dialog->result(), QDialog::Accepted) << c.typed;
         EXPECT_TRUE(test::BytesAt(im, c.offset, c.stored)) << c.typed;
         imageModified = 0;
@@ -147,9 +157,7 @@ TEST_F(FiveToneDialogs, EnterTogglesTheFocusedCheckBoxAndOkReadsThemAll) {
     QTest::keyClick(dialog.Control(4021), Qt::Key_Return);  // and on again
     EXPECT_EQ(imageModified, 0);                            // check boxes are read on OK
     EXPECT_EQ(image[6706], 0x1F);
-
-    dialog.okButton()->setFocus();
-    QTest::keyClick(dialog.okButton(), Qt::Key_Return);
+    PressOk(dialog.okButton());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(imageModified, 1);
     EXPECT_EQ(image[6706], 0x9F);         // compare digit 8
@@ -178,25 +186,21 @@ TEST_F(FiveToneDialogs, SystemsGridChoosesStepsTogglesAndPastes) {
     FlexGrid* grid = dialog.grid();
     grid->setFocus();
 
-    grid->SetCurrentCell(3, 1);
-    QTest::keyClick(grid, Qt::Key_Space);
+    Space(grid, 3, 1);
     grid->SetCurrentCell(3, 8);
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(grid, 3, 8));
+    DoubleClick(grid, 3, 8);
     EXPECT_EQ(titles, (std::vector<std::string>{"Tone Format", "ID Code"}));
-    grid->SetCurrentCell(3, 3);
-    QTest::keyClick(grid, Qt::Key_Space);  // Close wraps to Disable
-    grid->SetCurrentCell(3, 2);
-    QTest::keyClick(grid, Qt::Key_Space);  // Both wraps to "-----"
-    grid->SetCurrentCell(3, 14);
-    QTest::keyClick(grid, Qt::Key_Space);
+    Space(grid, 3, 3);  // Close wraps to Disable
+    Space(grid, 3, 2);  // Both wraps to "-----"
+    Space(grid, 3, 14);
     EXPECT_EQ(Row(grid, 3, 1, 14), "CCIR1|-----|-----|v|v|-|-|5|Call-ID|-------|v|-|-|-");
     EXPECT_EQ(dialog.helpText(), "Select Decode Code1 (No Decode/Decode)");
 
     // A double click on the headings does nothing.
     imageModified = 0;
     titles.clear();
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(grid, 0, 1));
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(grid, 1, 4));
+    DoubleClick(grid, 0, 1);
+    DoubleClick(grid, 1, 4);
     EXPECT_TRUE(titles.empty());
     EXPECT_EQ(imageModified, 0);
 
@@ -209,7 +213,7 @@ TEST_F(FiveToneDialogs, SystemsGridChoosesStepsTogglesAndPastes) {
     QTest::keyClick(grid, Qt::Key_Insert, Qt::ControlModifier);
     EXPECT_EQ(clipboard->text(), "Both");
     grid->SetCurrentCell(2, 3);
-    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);  // "Both" is no channel switch
+    Paste(grid, "Both");  // no channel switch
     EXPECT_EQ(grid->textMatrix(2, 3), "-----");
     EXPECT_EQ(imageModified, 0);
     for (const char* refused : {"", "7", "Both"}) {
@@ -218,16 +222,12 @@ TEST_F(FiveToneDialogs, SystemsGridChoosesStepsTogglesAndPastes) {
         EXPECT_EQ(grid->textMatrix(2, 3), "-----") << refused;
     }
     EXPECT_EQ(imageModified, 0);
-    clipboard->setText("Open");
-    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+    Paste(grid, "Open");
     EXPECT_EQ(grid->textMatrix(2, 3), "Open");
     grid->SetCurrentCell(2, 7);
-    clipboard->setText("32");
-    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+    Paste(grid, "32");
     EXPECT_EQ(imageModified, 1);
-
-    dialog.okButton()->setFocus();
-    QTest::keyClick(dialog.okButton(), Qt::Key_Return);
+    PressOk(dialog.okButton());
     ASSERT_EQ(dialog.result(), QDialog::Accepted);
     const auto first = FiveToneSystemAt(image, 0);
     EXPECT_EQ(GetSystemChannelSwitch(first), 1u);
@@ -285,17 +285,13 @@ TEST_F(FiveToneDialogs, DecodeAndEncodeCellsAreTypedChosenAndStepped) {
     grid->SetCurrentCell(10, 1);  // the group entry has no number
     QTest::keyClicks(grid, "1");
     EXPECT_FALSE(edit->isVisible());
-    grid->SetCurrentCell(10, 5);
-    QTest::keyClick(grid, Qt::Key_Space);
+    Space(grid, 10, 5);
     EXPECT_EQ(grid->textMatrix(10, 5), "Blink");
-    grid->SetCurrentCell(10, 12);
-    QTest::keyClick(grid, Qt::Key_Space);
+    Space(grid, 10, 12);
     EXPECT_EQ(grid->textMatrix(10, 12), "");
-    grid->SetCurrentCell(2, 3);
-    QTest::keyClick(grid, Qt::Key_Space);
+    Space(grid, 2, 3);
     EXPECT_EQ(grid->textMatrix(2, 3), "1");
-    decode.okButton()->setFocus();
-    QTest::keyClick(decode.okButton(), Qt::Key_Return);
+    PressOk(decode.okButton());
     ASSERT_EQ(decode.result(), QDialog::Accepted);
     EXPECT_TRUE(test::BytesAt(image, 6958, {32, 0xFF, 0xFF, 0xE0, 0xA9}));
     EXPECT_EQ(image[6963] & 0x80, 0x80);  // transpond code 1
@@ -312,10 +308,8 @@ TEST_F(FiveToneDialogs, DecodeAndEncodeCellsAreTypedChosenAndStepped) {
     QTest::keyClicks(edit, "!b");  // "!" is no tag character
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(grid->textMatrix(2, 2), "AB      ");
-    grid->SetCurrentCell(2, 16);
-    QTest::keyClick(grid, Qt::Key_Space);
-    encode.okButton()->setFocus();
-    QTest::keyClick(encode.okButton(), Qt::Key_Return);
+    Space(grid, 2, 16);
+    PressOk(encode.okButton());
     const auto first = FiveToneEncodeAt(image, 0);
     EXPECT_EQ(GetEncodeTag(first), "AB      ");
     EXPECT_EQ(GetEncodeInputDigits(first)[7], 1);

@@ -1,15 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QPainter>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <string>
 #include <vector>
 
 #include "image/accessors.h"
-#include "signaling/five_tone_systems_dialog.h"
+#include "params/settings_dialog_keys.h"
 #include "signaling/two_tone_encode_dialog.h"
 #include "signaling/two_tone_params_dialog.h"
 #include "signaling/two_tone_systems_dialog.h"
@@ -169,19 +166,20 @@ TEST_F(TwoToneDialogs, SystemsGridChoosesPairsAndToggles) {
     FlexGrid* grid = dialog.grid();
     grid->setFocus();
 
-    grid->SetCurrentCell(3, 1);
-    QTest::keyClick(grid, Qt::Key_Space);
+    const auto space = [grid](int col) {
+        grid->SetCurrentCell(3, col);
+        QTest::keyClick(grid, Qt::Key_Space);
+    };
+    space(1);
     EXPECT_EQ(title, "Primary Pair Position");
     ASSERT_EQ(lines.size(), 10u);
     EXPECT_EQ(lines[0], "Disable");
-    EXPECT_EQ(lines[2], "Pair #2");
     EXPECT_EQ(lines[3], "Pair #4");
     EXPECT_EQ(selected, 0);
     EXPECT_EQ(grid->textMatrix(3, 1), "10");
     EXPECT_EQ(dialog.helpText(), "Select 1st Pair (off,1-10)");
 
-    grid->SetCurrentCell(3, 2);
-    QTest::keyClick(grid, Qt::Key_Space);
+    space(2);
     EXPECT_TRUE(grid->hasCellPicture(3, 2));
     // A double click on the headings does nothing.
     imageModified = 0;
@@ -192,47 +190,10 @@ TEST_F(TwoToneDialogs, SystemsGridChoosesPairsAndToggles) {
 
     QTest::keyClick(grid, Qt::Key_Return);  // OK needs its focus
     EXPECT_TRUE(dialog.isVisible());
-    dialog.okButton()->setFocus();
-    QTest::keyClick(dialog.okButton(), Qt::Key_Return);
+    test::PressOk(dialog.okButton());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(image[7615], 0x9F);  // pair 10: b7-4 = 9, b3; second pair, auto reset, b0 kept
     EXPECT_EQ(image[7614], 0x02);
-}
-
-// Pictures of the 2-Tone Table with its tone chooser open over it and of the
-// 5-Tone Systems grid, to look at by hand:
-//   QT_QPA_PLATFORM=offscreen build/tests/test_signaling
-//       --gtest_also_run_disabled_tests --gtest_filter='*Screenshots*'
-TEST_F(TwoToneDialogs, DISABLED_Screenshots) {
-    const QString folder = qEnvironmentVariable("KP07_SHOT_DIR", "/tmp");
-    CTwoToneTableDlg table(image);
-    ASSERT_TRUE(test::ShowActive(&table));
-    QWidget* second = table.Control(3506);
-    second->setFocus();
-    QImage picture;
-    QTimer::singleShot(300, [&] {
-        QWidget* chooser = QApplication::activeModalWidget();
-        if (!chooser || chooser == &table) return;
-        // The chooser drawn where it stands over the table.
-        const QRect area = table.frameGeometry().united(chooser->frameGeometry());
-        picture = QImage(area.size(), QImage::Format_RGB32);
-        picture.fill(Qt::darkGray);
-        QPainter painter(&picture);
-        painter.drawPixmap(table.geometry().topLeft() - area.topLeft(), table.grab());
-        painter.drawPixmap(chooser->geometry().topLeft() - area.topLeft(), chooser->grab());
-        painter.end();
-        QTest::keyClick(chooser, Qt::Key_Escape);
-    });
-    QTest::keyClick(second, Qt::Key_Return);
-    EXPECT_TRUE(picture.save(folder + "/kp07-two-tone-table.png"));
-    table.reject();
-
-    RadioImage fiveTone = test::NewFiveToneImage();
-    CFiveToneSystemsDlg systems(fiveTone);
-    ASSERT_TRUE(test::ShowActive(&systems));
-    QApplication::processEvents();
-    EXPECT_TRUE(systems.grab().save(folder + "/kp07-five-tone-systems.png"));
-    systems.reject();
 }
 
 }  // namespace
