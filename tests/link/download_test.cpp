@@ -216,16 +216,6 @@ TEST_F(DownloadTest, AnEchoedAckIsNotTakenForTheRadiosAnswer) {
     EXPECT_EQ(SendBlock(5, acks.data()), 2);
 }
 
-TEST_F(DownloadTest, ProductionModeStaysOpenForTheNextRadio) {
-    productionMode = true;
-    MakeDocument();
-    Cable(*radioImage, 9600);
-    ASSERT_TRUE(DownloadJob(owner));
-    EXPECT_EQ(owner.Count(WM_XFER_REPEAT_READY), 1);
-    EXPECT_EQ(owner.Count(WM_XFER_DONE), 0);
-    EXPECT_EQ(messages.last(), "Download is completed");
-}
-
 TEST_F(DownloadTest, ChangedBlocksOfAlignmentGoAgainstTheReferenceImage) {
     MakeDocument();
     referenceImage = std::make_unique<RadioImage>(*radioImage);
