@@ -2,8 +2,6 @@
 // listing. Expected texts are written from the grid's column formats.
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "blocks/channel_table.h"
 #include "blocks/hardware_params.h"
 #include "blocks/image_ops.h"
@@ -160,13 +158,7 @@ TEST(ChannelListingText, DefaultImageGroupByGroup) {
     EXPECT_EQ(text.find("in no group"), std::string::npos);
 }
 
-TEST(ChannelListingText, AnyImageListsWithoutFault) {
-    std::mt19937 rng(7);
-    for (int i = 0; i < 20; ++i) {
-        const RadioImage image = test::RandomImage(rng);
-        const std::string text = ChannelListing(image);
-        EXPECT_NE(text.find("GROUP-6"), std::string::npos);
-    }
+TEST(ChannelListingText, AnImageWithoutChannelsListsEveryGroupEmpty) {
     const std::string empty = ChannelListing(test::FilledImage(0));
     EXPECT_NE(empty.find("CB       tag \"        \": no channels"), std::string::npos) << empty;
     EXPECT_NE(empty.find("168 channels in no group"), std::string::npos);

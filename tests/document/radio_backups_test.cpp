@@ -50,6 +50,8 @@ TEST(RadioBackups, EachRadioKeepsItsNewestAndNothingElseIsTouched) {
 
     // Radio A five times (twice in one second), radio B once, keeping three.
     const std::time_t times[] = {t0, t0 + 60, t0 + 120, t0 + 120, t0 + 180};
+    const char* const others[] = {"1C010001-2023.K07", "1C010001-20231114-221320.k07", "notes.txt",
+                                  "1C010001-20231114-221320-x.K07"};
     std::vector<std::string> keptA;
     for (std::time_t t : times) {
         radioA[100] = std::uint8_t(keptA.size());  // tells the backups apart
@@ -59,8 +61,7 @@ TEST(RadioBackups, EachRadioKeepsItsNewestAndNothingElseIsTouched) {
         if (keptA.size() == 1) {
             // Another radio's backups, and files that only look similar.
             ASSERT_TRUE(KeepRadioBackup(folder, radioB, TrailerFromOffset(0.0), t0, 3).kept);
-            for (const char* other : {"1C010001-2023.K07", "1C010001-20231114-221320.k07",
-                                      "notes.txt", "1C010001-20231114-221320-x.K07"}) {
+            for (const char* other : others) {
                 ASSERT_TRUE(test::WriteFileBytes(folder + "/" + other, {1, 2, 3}));
             }
         }
@@ -71,8 +72,7 @@ TEST(RadioBackups, EachRadioKeepsItsNewestAndNothingElseIsTouched) {
     const std::vector<std::string> left = RadioBackups(folder, "1C010001");
     EXPECT_EQ(left, (std::vector<std::string>{keptA[2], keptA[3], keptA[4]}));
     EXPECT_EQ(RadioBackups(folder, "3D123456").size(), 1u);
-    for (const char* other : {"1C010001-2023.K07", "1C010001-20231114-221320.k07", "notes.txt",
-                              "1C010001-20231114-221320-x.K07"}) {
+    for (const char* other : others) {
         EXPECT_EQ(test::ReadFileBytes(folder + "/" + other).size(), 3u) << other;
     }
     // A backup is a data file of what the radio held.
@@ -115,14 +115,8 @@ TEST(UserFolders, FollowTheBaseDirectoryVariablesElseTheHomeFolder) {
     setenv("HOME", "/home/u", 1);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.dataFolder);
-        if (c.data)
-            setenv("XDG_DATA_HOME", c.data, 1);
-        else
-            unsetenv("XDG_DATA_HOME");
-        if (c.config)
-            setenv("XDG_CONFIG_HOME", c.config, 1);
-        else
-            unsetenv("XDG_CONFIG_HOME");
+        c.data ? setenv("XDG_DATA_HOME", c.data, 1) : unsetenv("XDG_DATA_HOME");
+        c.config ? setenv("XDG_CONFIG_HOME", c.config, 1) : unsetenv("XDG_CONFIG_HOME");
         EXPECT_EQ(UserDataFolder(), c.dataFolder);
         EXPECT_EQ(UserConfigFolder(), c.configFolder);
         EXPECT_EQ(RadioBackupFolder(), c.backups);

@@ -68,6 +68,13 @@ SimulatedCable& LinkTest::Cable(const RadioImage& memory, std::uint32_t cloneBau
     return *cable_;
 }
 
+void LinkTest::ExpectOnlyMessage(const std::string& text, MsgIcon icon) {
+    const std::vector<MessageRecorder::Shown> shown = messages.shown();
+    ASSERT_EQ(shown.size(), 1u) << messages.last();
+    EXPECT_EQ(shown[0].text, text);
+    EXPECT_EQ(shown[0].icon, icon);
+}
+
 RadioImage RadioMemory(std::mt19937& rng) {
     RadioImage image = RandomImage(rng);
     SetFirmwareVersion(image, 400);

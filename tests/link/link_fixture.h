@@ -55,6 +55,8 @@ class LinkTest : public ::testing::Test {
     // A cable to a radio holding `memory`, in clone mode at `baud` (0: idle).
     SimulatedCable& Cable(const RadioImage& memory, std::uint32_t cloneBaud = 9600);
     SimulatedCable& cable() { return *cable_; }
+    // Exactly one message was shown: `text` with `icon`.
+    void ExpectOnlyMessage(const std::string& text, MsgIcon icon);
 
     MessageRecorder messages;
     RecordingOwner owner;

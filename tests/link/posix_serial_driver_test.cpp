@@ -44,6 +44,23 @@ class PseudoTerminal {
     std::string slave;
 };
 
+// A pseudo-terminal with the driver open on its slave side at 9600 baud.
+struct OpenLine {
+    OpenLine() { ok = !pty.slave.empty() && driver.Open(pty.slave) == 0 && driver.Configure(9600); }
+    // Reads up to `count` bytes within `totalMs`.
+    std::string Read(std::size_t count, int totalMs) {
+        std::string in(count, '\0');
+        std::size_t got = 0;
+        ReadLimits limits;
+        limits.totalMs = totalMs;
+        EXPECT_TRUE(driver.Read(reinterpret_cast<std::uint8_t*>(in.data()), count, &got, limits));
+        return in.substr(0, got);
+    }
+    PseudoTerminal pty;
+    PosixSerialDriver driver;
+    bool ok = false;
+};
+
 TEST(PosixSerialDriverTest, LineSettingsAreRawEightBitsTwoStopBitsNoFlowControl) {
     PseudoTerminal pty;
     ASSERT_FALSE(pty.slave.empty());
@@ -68,51 +85,32 @@ TEST(PosixSerialDriverTest, LineSettingsAreRawEightBitsTwoStopBitsNoFlowControl)
 }
 
 TEST(PosixSerialDriverTest, BytesBothWaysIncludingFF) {
-    PseudoTerminal pty;
-    PosixSerialDriver driver;
-    ASSERT_EQ(driver.Open(pty.slave), 0);
-    ASSERT_TRUE(driver.Configure(9600));
+    OpenLine line;
+    ASSERT_TRUE(line.ok);
     const std::uint8_t out[] = {0x00, 0xFF, 0x55, 0x0A, 0x0D};
-    ASSERT_TRUE(driver.Write(out, sizeof out, 1000));
-    ASSERT_TRUE(driver.Drain());
-    EXPECT_EQ(pty.ReadMaster(5), std::string("\x00\xFF\x55\x0A\x0D", 5));
+    ASSERT_TRUE(line.driver.Write(out, sizeof out, 1000));
+    ASSERT_TRUE(line.driver.Drain());
+    EXPECT_EQ(line.pty.ReadMaster(5), std::string("\x00\xFF\x55\x0A\x0D", 5));
 
     // A data byte FF arrives marked as FF FF and is read as one FF.
-    ASSERT_EQ(write(pty.master, "\xFF\x41\xFF", 3), 3);
-    std::uint8_t in[3] = {};
-    std::size_t got = 0;
-    ReadLimits limits;
-    limits.totalMs = 1000;
-    ASSERT_TRUE(driver.Read(in, 3, &got, limits));
-    EXPECT_EQ(got, 3u);
-    EXPECT_EQ(in[0], 0xFF);
-    EXPECT_EQ(in[1], 0x41);
-    EXPECT_EQ(in[2], 0xFF);
-    EXPECT_EQ(driver.TakeErrors(), 0u);
+    ASSERT_EQ(write(line.pty.master, "\xFF\x41\xFF", 3), 3);
+    EXPECT_EQ(line.Read(3, 1000), "\xFF\x41\xFF");
+    EXPECT_EQ(line.driver.TakeErrors(), 0u);
 }
 
 TEST(PosixSerialDriverTest, ReadGivesUpAtItsTimeLimitAndPurgeDiscards) {
-    PseudoTerminal pty;
-    PosixSerialDriver driver;
-    ASSERT_EQ(driver.Open(pty.slave), 0);
-    ASSERT_TRUE(driver.Configure(9600));
-    std::uint8_t b = 0;
-    std::size_t got = 0;
-    ReadLimits limits;
-    limits.totalMs = 120;
+    OpenLine line;
+    ASSERT_TRUE(line.ok);
     const std::int64_t start = linkClock().NowMs();
-    ASSERT_TRUE(driver.Read(&b, 1, &got, limits));
+    EXPECT_EQ(line.Read(1, 120), "");
     const std::int64_t took = linkClock().NowMs() - start;
-    EXPECT_EQ(got, 0u);
     EXPECT_GE(took, 115);
     EXPECT_LT(took, 1000);
 
-    ASSERT_EQ(write(pty.master, "abc", 3), 3);
+    ASSERT_EQ(write(line.pty.master, "abc", 3), 3);
     usleep(20000);
-    driver.PurgeReceive();
-    limits.totalMs = 50;
-    ASSERT_TRUE(driver.Read(&b, 1, &got, limits));
-    EXPECT_EQ(got, 0u);
+    line.driver.PurgeReceive();
+    EXPECT_EQ(line.Read(1, 50), "");
 }
 
 TEST(PosixSerialDriverTest, OpenIsExclusiveAndReportsWhyItFailed) {

@@ -39,9 +39,7 @@ TEST_F(UploadTest, RadioAlreadyInCloneModeUploadsWithoutPrompt) {
     EXPECT_EQ(pos[2], 130u);
     EXPECT_EQ(pos.back(), 7809u);
     EXPECT_EQ(owner.reports.back().message, WM_XFER_DONE);
-    ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last(), "Upload is completed");
-    EXPECT_EQ(messages.shown()[0].icon, MsgIcon::kInformation);
+    ExpectOnlyMessage("Upload is completed", MsgIcon::kInformation);
     // Block 0 was asked for twice: once to see whether the radio listens.
     EXPECT_EQ(cable().radio().blocksRead(), 62);
 }
@@ -73,20 +71,25 @@ TEST_F(UploadTest, PowerCycleWithStrayBytesAndBreakThenReopensEveryFiveReads) {
     EXPECT_LE(round, 5 * 505 + 300);
 }
 
-TEST_F(UploadTest, ReplySumErrorsAreRetriedUpToTwentyInTheWholeUpload) {
+// Twenty wrong sums in the whole upload are retried; unanswered requests
+// are repeated without counting. The faults start after the link start.
+TEST_F(UploadTest, WrongSumsUpToTwentyAndUnansweredRequestsAreRetried) {
     const RadioImage memory = RadioMemory(rng);
-    // Twenty wrong sums spread over the upload pass; the first request of the
-    // link start is answered correctly.
-    SimulatedCable& c = Cable(memory, 9600);
-    owner.onReport = [&](unsigned message, unsigned value) {
-        if (message == WM_XFER_STATUS && value == 95) {
-            c.radio().faults().wrongSums = 20;
-            c.radio().faults().period = 3;
-        }
-    };
-    ASSERT_TRUE(UploadJob(owner));
-    EXPECT_EQ(*radioImage, memory);
-    EXPECT_EQ(messages.last(), "Upload is completed");
+    const struct { int wrongSums, droppedReplies, period; } cases[] = {{20, 0, 3}, {0, 30, 1}};
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.wrongSums);
+        SimulatedCable& c = Cable(memory, 9600);
+        owner.onReport = [&](unsigned message, unsigned value) {
+            if (message != WM_XFER_STATUS || value != 95) return;
+            c.radio().faults().wrongSums = k.wrongSums;
+            c.radio().faults().droppedReplies = k.droppedReplies;
+            c.radio().faults().period = k.period;
+        };
+        *radioImage = FilledImage(0);
+        ASSERT_TRUE(UploadJob(owner));
+        EXPECT_EQ(*radioImage, memory);
+        EXPECT_EQ(messages.last(), "Upload is completed");
+    }
 }
 
 TEST_F(UploadTest, TwentyFirstWrongSumEndsTheUploadAndLeavesTheDocument) {
@@ -105,22 +108,10 @@ TEST_F(UploadTest, TwentyFirstWrongSumEndsTheUploadAndLeavesTheDocument) {
     EXPECT_EQ(imageModified, 1);
     EXPECT_EQ(currentFileName, "/data/mine.K07");
     EXPECT_EQ(uploadSucceeded, 0);
-    ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last(), "Upload Error!");
-    EXPECT_EQ(messages.shown()[0].icon, MsgIcon::kStop);
+    ExpectOnlyMessage("Upload Error!", MsgIcon::kStop);
     // 1 answered request of the link start + 21 mismatched replies.
     EXPECT_EQ(c.radio().blocksRead(), 22);
     EXPECT_EQ(owner.reports.back().message, WM_XFER_DONE);
-}
-
-TEST_F(UploadTest, UnansweredRequestsAreRepeatedWithoutCounting) {
-    const RadioImage memory = RadioMemory(rng);
-    SimulatedCable& c = Cable(memory, 9600);
-    owner.onReport = [&](unsigned message, unsigned value) {
-        if (message == WM_XFER_STATUS && value == 95) c.radio().faults().droppedReplies = 30;
-    };
-    ASSERT_TRUE(UploadJob(owner));
-    EXPECT_EQ(*radioImage, memory);
 }
 
 TEST_F(UploadTest, FirmwareBelowFourHundredEndsTheUpload) {
@@ -131,9 +122,7 @@ TEST_F(UploadTest, FirmwareBelowFourHundredEndsTheUpload) {
     *radioImage = FilledImage(0x11);
     EXPECT_FALSE(UploadJob(owner));
     EXPECT_EQ(*radioImage, FilledImage(0x11));
-    ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last(), "Update the firmware Ver.4.00 or later.");
-    EXPECT_EQ(messages.shown()[0].icon, MsgIcon::kStop);
+    ExpectOnlyMessage("Update the firmware Ver.4.00 or later.", MsgIcon::kStop);
     EXPECT_EQ(uploadSucceeded, 0);
 
     c.radio().memory()[0] = 0x04;  // version 4.00 passes
@@ -239,9 +228,7 @@ TEST_F(UploadTest, SpeedReplyWithoutEchoNamesThePortOfTheLead) {
     // The lead comes loose just before the wake-up byte (200 ms after power-on).
     c.At(1100, [&](std::int64_t) { c.wire().SetEcho(false); });
     EXPECT_FALSE(UploadJob(owner));
-    ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last(), "Check that lead is connected to COM 12");
-    EXPECT_EQ(messages.shown()[0].icon, MsgIcon::kStop);
+    ExpectOnlyMessage("Check that lead is connected to COM 12", MsgIcon::kStop);
 }
 
 TEST_F(UploadTest, BreakWhileAnsweringTheWakeUpWaitsForTheRadioAgain) {
@@ -278,9 +265,7 @@ TEST_F(UploadTest, PortThatWillNotOpenIsReportedWithDeviceAndReason) {
         c.SetOpenError(k.openError);
         c.SetConfigureFails(k.openError == 0);
         EXPECT_FALSE(UploadJob(o));
-        ASSERT_EQ(messages.count(), 1u);
-        EXPECT_EQ(messages.last(), k.text);
-        EXPECT_EQ(messages.shown()[0].icon, MsgIcon::kStop);
+        ExpectOnlyMessage(k.text, MsgIcon::kStop);
         EXPECT_EQ(o.reports.back().message, WM_XFER_DONE);
     }
     c.SetConfigureFails(false);
