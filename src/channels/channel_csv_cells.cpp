@@ -290,6 +290,11 @@ std::string NormalisedCsvCell(int col, const std::string& text) {
 
 void AddRefusal(CsvImportResult* result, int row, const std::string& column,
                 const std::string& reason) {
+    // One file cell can feed two grid cells (a generic tone column gives the
+    // decoder and the encoder): it is refused once.
+    for (auto it = result->refused.rbegin(); it != result->refused.rend() && it->row == row; ++it) {
+        if (it->column == column && it->reason == reason) return;
+    }
     ++result->refusedCount;
     if (int(result->refused.size()) < kMaxListedRefusals)
         result->refused.push_back({row, column, reason});
