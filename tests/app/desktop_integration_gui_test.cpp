@@ -45,18 +45,30 @@ class DesktopTest : public test::RunningProgramTest {
     void Prepare(Application& program) override { program.demoArguments = {"--no-pacing"}; }
 };
 
+// The program's own options come first; the switches /m and /f count only
+// as the whole rest of the command line, anything else is a file name.
 TEST_F(DesktopTest, ProgramOptionsComeBeforeTheCommandLineOfTheSwitches) {
     const struct {
         QStringList arguments;
-        bool demo, desktop, factory;
+        bool demo, desktop, factory, production;
         const char* file;
     } cases[] = {
-        {{"--demo"}, true, false, false, ""},
-        {{"--demo", "/m"}, true, false, true, ""},
-        {{"--desktop", "--demo", "radio.K07"}, true, true, false, "radio.K07"},
-        {{"--demo", "--desktop", "/m", "x"}, true, true, false, "/m"},
-        {{"/m", "--demo"}, false, false, false, "/m"},  // after it, a file name
-        {{"--demo "}, false, false, false, "--demo "},
+        {{"/m"}, false, false, true, false, ""},
+        {{"-M"}, false, false, true, false, ""},
+        {{"/F"}, false, false, false, true, ""},
+        {{"-f"}, false, false, false, true, ""},
+        {{"/m", "x"}, false, false, false, false, "/m"},
+        {{" /m"}, false, false, false, false, " /m"},
+        {{"/m "}, false, false, false, false, "/m "},
+        {{"/f", "/m"}, false, false, false, false, "/f"},
+        {{"radio.K07"}, false, false, false, false, "radio.K07"},
+        {{}, false, false, false, false, ""},
+        {{"--demo"}, true, false, false, false, ""},
+        {{"--demo", "/m"}, true, false, true, false, ""},
+        {{"--desktop", "--demo", "radio.K07"}, true, true, false, false, "radio.K07"},
+        {{"--demo", "--desktop", "/m", "x"}, true, true, false, false, "/m"},
+        {{"/m", "--demo"}, false, false, false, false, "/m"},  // after it, a file name
+        {{"--demo "}, false, false, false, false, "--demo "},
     };
     for (const auto& c : cases) {
         const CommandLine line = ParseCommandLine(c.arguments);
@@ -64,7 +76,7 @@ TEST_F(DesktopTest, ProgramOptionsComeBeforeTheCommandLineOfTheSwitches) {
         EXPECT_EQ(line.demo, c.demo);
         EXPECT_EQ(line.desktop, c.desktop);
         EXPECT_EQ(line.factorySwitch, c.factory);
-        EXPECT_FALSE(line.productionSwitch);
+        EXPECT_EQ(line.productionSwitch, c.production);
         EXPECT_EQ(line.fileName, c.file);
     }
 }

@@ -159,28 +159,6 @@ TEST_F(HelpTest, EveryControlOfEveryDialogOpensItsDialogsPageAtItsEntry) {
     EXPECT_TRUE(messages.count() == 0u);
 }
 
-TEST_F(HelpTest, ControlIdsSharedByTwoDialogsOpenTheAskingDialogsPage) {
-    // A dialog without control topics: its own page.
-    Run(cmd::kVisible, [&](QDialog* dialog) {
-        QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_F1);
-        EXPECT_EQ(Shown(), Url("visible.html", ""));
-    });
-    // The port list of the configuration and user tone A carry the same id.
-    Run(cmd::kConfigure, [&](QDialog* dialog) {
-        QWidget* ports = static_cast<CParamDialog*>(dialog)->Control(4542);
-        ASSERT_TRUE(ports);
-        QTest::keyClick(ports, Qt::Key_F1);
-        EXPECT_EQ(Shown(), Url("configuration.html", "c4542"));
-    });
-    frame->SetFiveToneMenus(true);
-    Run(cmd::kFiveToneUserTone, [&](QDialog* dialog) {
-        QWidget* toneA = static_cast<CParamDialog*>(dialog)->Control(4542);
-        ASSERT_TRUE(toneA);
-        QTest::keyClick(toneA, Qt::Key_F1);
-        EXPECT_EQ(Shown(), Url("five_tone_user_tone.html", "tones"));
-    });
-}
-
 TEST_F(HelpTest, WindowsWithoutControlTopicsOpenTheirOwnPage) {
     CTransferDialog transfer(frame);
     CChoiceListDlg gridList("Squelch Level", {"0", "1"}, 0, frame);
@@ -216,6 +194,11 @@ TEST_F(HelpTest, WindowsWithoutControlTopicsOpenTheirOwnPage) {
     QTest::keyClick(alignment.channelList(), Qt::Key_F1);
     EXPECT_EQ(Shown(), Url("alignment.html", ""));
 
+    // A dialog of the menus without control topics: its own page.
+    Run(cmd::kVisible, [&](QDialog* dialog) {
+        QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_F1);
+        EXPECT_EQ(Shown(), Url("visible.html", ""));
+    });
     // A list opened over a dialog is part of that dialog's help.
     frame->SetFiveToneMenus(false);
     Run(cmd::kTwoToneTable, [&](QDialog* dialog) {
@@ -323,39 +306,6 @@ TEST_F(HelpTest, F1InTheMainWindowAndOnMenuEntries) {
         EXPECT_FALSE(menu->isVisible()) << c.command;
         EXPECT_EQ(Shown(), Url(c.page, c.anchor)) << c.command;
     }
-}
-
-}  // namespace
-}  // namespace kp07
-
-namespace kp07 {
-namespace {
-
-// Pictures of the help window for a look by eye: F1 on a field of Scanning
-// (next to its dialog), on a column of the channel grid, on a column of
-// 5-Tone Systems, and the contents. Run by hand:
-//   test_app_gui --gtest_also_run_disabled_tests --gtest_filter='*HelpScreenshots*'
-// The files go to $KP07_SHOT_DIR (default /tmp).
-TEST_F(HelpTest, DISABLED_HelpScreenshots) {
-    const QString folder = qEnvironmentVariable("KP07_SHOT_DIR", "/tmp");
-    Run(cmd::kScanning, [&](QDialog* dialog) {
-        QWidget* field = static_cast<CParamDialog*>(dialog)->Control(2104);
-        field->setFocus();
-        QTest::keyClick(field, Qt::Key_F1);
-        EXPECT_TRUE(dialog->grab().save(folder + "/kp07-help-scanning-dialog.png"));
-        EXPECT_TRUE(HelpWindow::Current()->grab().save(folder + "/kp07-help-scanning.png"));
-    });
-    frame->ShowHelp(306);
-    EXPECT_TRUE(HelpWindow::Current()->grab().save(folder + "/kp07-help-channels.png"));
-    frame->SetFiveToneMenus(true);
-    Run(cmd::kFiveToneSystems, [&](QDialog* dialog) {
-        auto* grid = static_cast<CGridParamDialog*>(dialog)->grid();
-        grid->SetCol(11);
-        QTest::keyClick(grid, Qt::Key_F1);
-        EXPECT_TRUE(HelpWindow::Current()->grab().save(folder + "/kp07-help-5tone-systems.png"));
-    });
-    frame->Action(cmd::kHelpIndex)->trigger();
-    EXPECT_TRUE(HelpWindow::Current()->grab().save(folder + "/kp07-help-contents.png"));
 }
 
 }  // namespace
