@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -127,11 +126,10 @@ TEST_F(ReportOutputTest, PlainTextPutsAFormFeedBetweenPages) {
 
 TEST_F(ReportOutputTest, AnyImageGivesAReport) {
     // Damaged files and radios hold any bytes: values no list offers print
-    // as dashes or blanks, every page still fits its paper.
-    std::mt19937 rng(7);
-    std::vector<RadioImage> images = {test::FilledImage(0xFF), test::FilledImage(0x00)};
-    for (int i = 0; i < 40; ++i) images.push_back(test::RandomImage(rng));
-    for (const RadioImage& any : images) {
+    // as dashes or blanks, every page still fits its paper. (Images of any
+    // bytes: the report fuzz target.)
+    for (std::uint8_t fill : {0x00, 0x5A, 0xA5, 0xFF}) {
+        const RadioImage any = test::FilledImage(fill);
         const Report report = BuildReport(any, "", "1/1/2025", 1e9);
         ASSERT_GE(report.pages.size(), 2u);
         EXPECT_LE(report.MaxLines(), 76u);
