@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "blocks/image_ops.h"
+#include "blocks/new_image_fixture.h"
 #include "image/accessors.h"
 #include "params/emergency_dialog.h"
 #include "params/key_function_dialog.h"
-#include "params/new_image_fixture.h"
 #include "params/power_saving_dialog.h"
 #include "params/scanning_dialog.h"
 #include "support/gui/gui_helpers.h"
