@@ -4,6 +4,7 @@
 
 #include "blocks/channel_table.h"
 #include "blocks/image_ops.h"
+#include "blocks/new_image_fixture.h"
 #include "blocks/radio_identity.h"
 #include "blocks/signaling_type.h"
 #include "blocks/two_tone_systems.h"
@@ -16,27 +17,11 @@ namespace {
 
 using test::BytesAt;
 
-class ImageOps : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ResetProcessStateForTest();
-        CreateImageAndBlocks();
-    }
-    void TearDown() override {
-        DestroyImageAndBlocks();
-        ResetProcessStateForTest();
-    }
-    RadioImage NewImage() {
-        RadioImage im{};
-        FillDefaults(im);
-        RebuildImage(im);
-        return im;
-    }
-};
+using ImageOps = test::NewImageTest;
 
 // A new image, region by region, against the factory tables.
 TEST_F(ImageOps, NewImageHoldsTheDefaults) {
-    const RadioImage im = NewImage();
+    const RadioImage im = *radioImage;
     // Identity: firmware 3.00, production "0000", serial "1C010001".
     EXPECT_TRUE(BytesAt(im, 0, {0x03, 0x00}));                 // firmware
     EXPECT_TRUE(BytesAt(im, 7715, {0x00, 0x00}));              // production number
@@ -112,7 +97,7 @@ TEST_F(ImageOps, NewImageHoldsTheDefaults) {
 }
 
 TEST_F(ImageOps, RebuildClearsUnownedBytesButKeepsTheIdentityBytes) {
-    RadioImage im = NewImage();
+    RadioImage im = *radioImage;
     const int unowned[] = {113, 123, 209, 280, 288, 4497, 6696, 7708, 7727, 7770, 7806};
     for (int i : unowned) im[i] = 0xA5;
     im[7686] |= 0xF8;  // bits no block owns
@@ -135,7 +120,7 @@ TEST_F(ImageOps, RebuildClearsUnownedBytesButKeepsTheIdentityBytes) {
 }
 
 TEST_F(ImageOps, SwitchingToTwoToneDropsTheFiveToneRegionsForGood) {
-    RadioImage im = NewImage();
+    RadioImage im = *radioImage;
     signalingType->type = kTwoTone;
     SetSignalingType(im, kTwoTone);
     RebuildImage(im);
@@ -168,7 +153,7 @@ TEST_F(ImageOps, SwitchingToTwoToneDropsTheFiveToneRegionsForGood) {
 TEST_F(ImageOps, RebuildIsStable) {
     std::mt19937 rng(31);
     for (int round = 0; round < 20; ++round) {
-        RadioImage im = NewImage();
+        RadioImage im = *radioImage;
         for (int i = 2; i < 7667; ++i) {
             const int inSlot = (i - 297) % 25;
             const bool frequencyByte =
