@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "blocks/hardware_params.h"
-#include "blocks/image_ops.h"
+#include "blocks/new_image_fixture.h"
 #include "image/accessors.h"
 #include "image/process_state.h"
 #include "support/gui/gui_helpers.h"
@@ -18,20 +18,11 @@
 namespace kp07::test {
 namespace {
 
-class FileDataDialogTest : public ::testing::Test {
+class FileDataDialogTest : public NewImageTest {
   protected:
     void SetUp() override {
-        ResetProcessStateForTest();
-        CreateImageAndBlocks();
-        FillDefaults(*radioImage);
-        LoadPersistentBlocks(*radioImage);
-        RebuildImage(*radioImage);
-        imageModified = 0;
+        NewImageTest::SetUp();
         autoTxOffsetMHz = 1.5;  // the trailer: 1.5 as a little-endian double
-    }
-    void TearDown() override {
-        DestroyImageAndBlocks();
-        ResetProcessStateForTest();
     }
     // Types `keys` over the byte at (row, col) and leaves the editor.
     static void TypeByte(CFileDataDlg& viewer, int row, int col, const char* keys) {

@@ -10,10 +10,10 @@
 #include "blocks/dtmf_params.h"
 #include "blocks/hardware_params.h"
 #include "blocks/image_ops.h"
+#include "blocks/new_image_fixture.h"
 #include "blocks/paging_params.h"
 #include "blocks/signaling_type.h"
 #include "image/accessors.h"
-#include "params/new_image_fixture.h"
 
 namespace kp07 {
 namespace {

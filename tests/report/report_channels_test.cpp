@@ -7,12 +7,11 @@
 
 #include "blocks/channel_table.h"
 #include "blocks/hardware_params.h"
-#include "blocks/image_ops.h"
+#include "blocks/new_image_fixture.h"
 #include "blocks/signaling_type.h"
 #include "report/report_builder.h"
 #include "report/report_channels.h"
 #include "report/report_plan.h"
-#include "support/test_support.h"
 
 namespace kp07 {
 namespace {
@@ -39,35 +38,20 @@ const char kLastHeading2Tone[] =
     "          CH  i N    TAG     Receive   Transmit   Dec     Enc    RX TX r PRR T  Q Type   No I "
     "R Out  S D l ";
 
-class ReportChannelsTest : public ::testing::Test {
+// The document's channel table stands for the channels printed.
+class ReportChannelsTest : public test::NewImageTest {
   protected:
-    void SetUp() override {
-        ResetProcessStateForTest();
-        CreateImageAndBlocks();
-        FillDefaults(*radioImage);
-        image = *radioImage;
-        hw.Load(image);
-        table.Load(image);
-    }
-    void TearDown() override {
-        DestroyImageAndBlocks();
-        ResetProcessStateForTest();
-    }
-    // The table's changes into the image, then the whole report.
-    Report Build() {
-        table.Store(image);
-        return BuildReport(image, "/home/tech/radios/CB.K07", kDate, 0.0);
+    static Report Build() {
+        channels->Store(*radioImage);
+        return BuildReport(*radioImage, "/home/tech/radios/CB.K07", kDate, 0.0);
     }
     // A table with only the channels of `inUse` programmed, in groups of `sizes`.
-    void Programme(const std::array<unsigned, kGroupCount>& sizes, const std::vector<int>& inUse) {
-        table.SetGroupSizes(sizes);
-        for (ChannelRecord& r : table.records) r.inUse = 0;
-        for (int slot : inUse) table.records[std::size_t(slot)].inUse = 1;
+    static void Programme(const std::array<unsigned, kGroupCount>& sizes,
+                          const std::vector<int>& inUse) {
+        channels->SetGroupSizes(sizes);
+        for (ChannelRecord& r : channels->records) r.inUse = 0;
+        for (int slot : inUse) channels->records[std::size_t(slot)].inUse = 1;
     }
-
-    RadioImage image{};
-    HardwareParams hw;
-    ChannelTable table{hw};
 };
 
 TEST_F(ReportChannelsTest, NewImageChannelPageBeginsWithHeadingBlockAndCbRows) {
@@ -101,6 +85,7 @@ TEST_F(ReportChannelsTest, NewImageChannelPageBeginsWithHeadingBlockAndCbRows) {
 }
 
 TEST_F(ReportChannelsTest, RowPiecesShowEveryChannelSetting) {
+    ChannelTable& table = *channels;
     ChannelRecord& r = table.records[0];
     r.bandwidth = 1;
     r.rxToneType = 1;
@@ -157,7 +142,7 @@ TEST_F(ReportChannelsTest, RowPiecesShowEveryChannelSetting) {
 TEST_F(ReportChannelsTest, TwoToneRadioStartsChannelsOnPage3WithPrr) {
     SignalingType twoTone;
     twoTone.type = kTwoTone;
-    twoTone.Store(image);
+    twoTone.Store(*radioImage);
     const Report report = Build();
     ASSERT_EQ(report.pages.size(), 4u);
     EXPECT_EQ(report.pages[2][0], std::string(81, ' ') + "7/4/2025   Page 3");
@@ -226,7 +211,7 @@ TEST_F(ReportChannelsTest, PagePlanOfHandMadeTables) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Programme(c.sizes, c.inUse);
-        const PagePlan plan = PlanPages(table, true);
+        const PagePlan plan = PlanPages(*channels, true);
         ASSERT_EQ(plan.channelPages.size(), c.pages.size());
         for (std::size_t p = 0; p < c.pages.size(); ++p) {
             const ChannelPageRange& got = plan.channelPages[p];

@@ -7,31 +7,18 @@
 #include <vector>
 
 #include "blocks/hardware_params.h"
-#include "blocks/image_ops.h"
+#include "blocks/new_image_fixture.h"
 #include "blocks/signaling_type.h"
 #include "report/report_builder.h"
-#include "support/test_support.h"
 
 namespace kp07 {
 namespace {
 
-class ReportPagesTest : public ::testing::Test {
+class ReportPagesTest : public test::NewImageTest {
   protected:
-    void SetUp() override {
-        ResetProcessStateForTest();
-        CreateImageAndBlocks();
-        FillDefaults(*radioImage);
-        RebuildImage(*radioImage);
-        image = *radioImage;
+    static Report Build(double split = 0.0) {
+        return BuildReport(*radioImage, "/home/tech/radios/CB.K07", "7/4/2025", split);
     }
-    void TearDown() override {
-        DestroyImageAndBlocks();
-        ResetProcessStateForTest();
-    }
-    Report Build(double split = 0.0) {
-        return BuildReport(image, "/home/tech/radios/CB.K07", "7/4/2025", split);
-    }
-    RadioImage image{};
 };
 
 // The first `n` characters: the left column of a two-column line.
@@ -136,7 +123,7 @@ TEST_F(ReportPagesTest, FiveToneTablesOnlyForFiveTone) {
 
     SignalingType twoTone;
     twoTone.type = kTwoTone;
-    twoTone.Store(image);
+    twoTone.Store(*radioImage);
     report = Build();
     EXPECT_EQ(report.pages[1][2].substr(0, 28), "           2-Tone Parameters");
     EXPECT_EQ(report.pages[2][1],
@@ -146,9 +133,9 @@ TEST_F(ReportPagesTest, FiveToneTablesOnlyForFiveTone) {
 
 TEST_F(ReportPagesTest, FirstModelPrintsDashesForWhatItLacks) {
     HardwareParams hw;
-    hw.Load(image);
+    hw.Load(*radioImage);
     hw.model = 0;
-    hw.Store(image);
+    hw.Store(*radioImage);
     const Report report = Build();
     const ReportPage& page = report.pages[0];
     EXPECT_EQ(page[11].substr(56), "   [A]     Key: -------------  -------------");
