@@ -4,12 +4,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPrinterInfo>
 #include <QStatusBar>
+#include <QThread>
 #include <QVBoxLayout>
 
 #include "alignment/password_dialog.h"
@@ -39,6 +41,11 @@ namespace kp07 {
 QString printerName;
 
 namespace {
+
+// How long a starting copy waits for a first copy that holds the name but
+// does not answer yet, and how often it looks again meanwhile.
+constexpr qint64 kClaimWaitMs = 3000;
+constexpr unsigned long kClaimRetryMs = 20;
 
 // Started from the desktop menu (in the home folder), or installed where it
 // may not write, the program works in the user's data folder: the default
@@ -112,13 +119,19 @@ bool SingleInstance::Claim() {
     // Listening decides who is first: of two copies started at the same
     // moment only one gets the name. The other finds it taken and asks the
     // holder to come to the front.
-    if (Listen()) return true;
-    if (AskHolderToRaise()) return false;
-    // Taken, but nobody answers: the leftover of a copy that died (possible
-    // with a socket in the file system). Remove it and try once more.
-    QLocalServer::removeServer(name_);
-    if (Listen()) return true;
-    if (AskHolderToRaise()) return false;
+    QElapsedTimer waited;
+    waited.start();
+    for (int attempt = 0;; ++attempt) {
+        if (Listen()) return true;
+        if (AskHolderToRaise()) return false;
+        // Taken, but nobody answers: a copy that holds the name and is not
+        // listening yet (it is starting this very moment), or the leftover
+        // of a copy that died (possible with a socket in the file system).
+        // Give the first a moment; remove the second and try again.
+        if (waited.elapsed() >= kClaimWaitMs) break;
+        if (attempt == 0) QLocalServer::removeServer(name_);
+        QThread::msleep(kClaimRetryMs);
+    }
     // The name stays out of reach: run rather than refuse to start at all.
     return true;
 }

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
@@ -6,6 +9,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QLocalServer>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
@@ -17,6 +21,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <atomic>
+#include <cstddef>
+#include <cstring>
 
 #include "alignment/factory_password.h"
 #include "alignment/password_dialog.h"
@@ -125,6 +131,39 @@ TEST_F(AppTest, SecondInstanceRaisesTheFirst) {
     SingleInstance second(name);
     EXPECT_FALSE(second.Claim());
     EXPECT_TRUE(raised.wait(2000));
+}
+
+// A copy that has taken the name but is not listening yet (the moment
+// between the two steps of its start) refuses connections: a second copy
+// must wait for it, not take the refusal for a dead copy and run as well.
+TEST_F(AppTest, ASecondCopyWaitsForAFirstThatIsStillStarting) {
+    const QString name = "kp07-starting-" + QString::number(QCoreApplication::applicationPid());
+    QString address;
+    {
+        QLocalServer probe;
+        probe.setSocketOptions(QLocalServer::AbstractNamespaceOption);
+        ASSERT_TRUE(probe.listen(name));
+        address = probe.fullServerName();
+    }
+    const int first = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(first, 0);
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    const QByteArray path = address.toLocal8Bit();
+    ASSERT_LT(std::size_t(path.size()) + 1, sizeof addr.sun_path);
+    std::memcpy(addr.sun_path + 1, path.constData(), std::size_t(path.size()));
+    const socklen_t length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + path.size());
+    ASSERT_EQ(::bind(first, reinterpret_cast<sockaddr*>(&addr), length), 0);
+
+    std::unique_ptr<QThread> listener(QThread::create([first] {
+        QThread::msleep(300);
+        ::listen(first, 5);
+    }));
+    listener->start();
+    SingleInstance second(name);
+    EXPECT_FALSE(second.Claim());
+    listener->wait();
+    ::close(first);
 }
 
 // Copies started at the same moment: exactly one of them goes on. (Over
