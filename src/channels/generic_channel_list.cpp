@@ -201,7 +201,10 @@ class RowMapper {
             NotOneOf("DtcsPolarity", "NN, NR, RN, RR");
             return false;
         }
-        *text = "D-" + Code(value) + (p == 'R' ? "I" : "N");
+        // A number too long for a code is passed on as written, for the
+        // grid's rules to refuse.
+        const std::string code = value <= 999.0 ? Code(value) : row_[codeColumn];
+        *text = "D-" + code + (p == 'R' ? "I" : "N");
         return true;
     }
 

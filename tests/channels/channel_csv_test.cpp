@@ -374,6 +374,8 @@ TEST_F(CsvTest, GenericValuesWithoutMeaningAreRefused) {
          "Row 2, column \"rToneFreq\": \"C-254.2\" is not accepted here"},
         {"1,A,446.1,,0,DTCS,88.5,88.5,128,NN,,FM",
          "Row 2, column \"DtcsCode\": \"D-128N\" is not accepted here"},
+        {"1,A,446.1,,0,DTCS,88.5,88.5,4464010000,NN,,FM",
+         "Row 2, column \"DtcsCode\": \"D-4464010000N\" is not accepted here"},
     };
     for (const auto& c : cases) {
         const std::string refusals = RefusalOf(heading + c.row + "\n");
