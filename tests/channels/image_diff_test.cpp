@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "blocks/image_ops.h"
+#include "blocks/new_image_fixture.h"
 #include "channels/channel_file_tools.h"
 #include "channels/image_diff.h"
 #include "document/data_file.h"
@@ -16,18 +17,11 @@
 namespace kp07 {
 namespace {
 
-class DiffTest : public ::testing::Test {
+class DiffTest : public test::NewImageTest {
   protected:
     void SetUp() override {
-        ResetProcessStateForTest();
-        CreateImageAndBlocks();
-        FillDefaults(*radioImage);
-        RebuildImage(*radioImage);
+        NewImageTest::SetUp();
         a = *radioImage;
-    }
-    void TearDown() override {
-        DestroyImageAndBlocks();
-        ResetProcessStateForTest();
     }
     RadioImage a{};
 };
