@@ -14,7 +14,9 @@
 #
 # N transfers (default 1000), seed S (default 1); every K-th transfer (default
 # 10) runs at the real character time, the others without pacing; kp07 gives
-# up after T seconds (default 12). Uses the plain build; works in build/soak.
+# up after T seconds (default 12), a transfer at the real character time after
+# T + 30 seconds (a download reads the radio before it writes: at 9600 baud
+# that alone is more than 16 s). Uses the plain build; works in build/soak.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -109,7 +111,8 @@ for i in $(seq 1 "$transfers"); do
   [ -z "$good_upload" ] && kind=upload
   speed=9600; (( RANDOM % 2 )) && speed=19200
   draw_fault
-  pacing=(--no-pacing); (( i % paced_every == 0 )) && pacing=()
+  pacing=(--no-pacing); limit=$timeout
+  (( i % paced_every == 0 )) && { pacing=(); limit=$((timeout + 30)); }
   if [ "$fault" = power-cycle ]; then
     start_sim --idle --power-cycle 300 "${fault_opts[@]}" "${pacing[@]}"
   else
@@ -120,7 +123,7 @@ for i in $(seq 1 "$transfers"); do
   if [ "$kind" = upload ]; then
     out=up$i.K07
     set +e
-    "$kp07" upload --device "$device" --speed "$speed" --timeout "$timeout" --out "$out" 2>kp07.err
+    "$kp07" upload --device "$device" --speed "$speed" --timeout "$limit" --out "$out" 2>kp07.err
     rc=$?
     set -e
     stop_sim
@@ -144,7 +147,7 @@ for i in $(seq 1 "$transfers"); do
     fi
     before=$(md5sum <"$file")
     set +e
-    "$kp07" download --device "$device" --speed "$speed" --timeout "$timeout" "$file" 2>kp07.err
+    "$kp07" download --device "$device" --speed "$speed" --timeout "$limit" "$file" 2>kp07.err
     rc=$?
     set -e
     stop_sim

@@ -37,8 +37,11 @@ std::uint32_t MHzToCount(double mhz, unsigned stepCode, int stepFlag) {
     if (hz % 5 == 4) hz += 1;
     // A frequency beyond the largest count takes the largest count: cutting
     // the count to its 17 bits would store a frequency far below it, or none
-    // at all (a count of 0 is an empty channel).
-    return std::uint32_t(std::min(hz / StepHz(stepCode, stepFlag), kMaxCount));
+    // at all (a count of 0 is an empty channel). For the same reason a
+    // frequency below one step (only a damaged unit's limits let one through)
+    // takes the smallest count: stored as 0 it would read back as the empty
+    // channel's frequency, and the next save would store that instead.
+    return std::uint32_t(std::clamp(hz / StepHz(stepCode, stepFlag), 1LL, kMaxCount));
 }
 
 }  // namespace

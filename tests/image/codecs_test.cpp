@@ -60,11 +60,12 @@ TEST(FrequencyCodec, FloatingPointShortfallIsRoundedUpToTheStep) {
     EXPECT_EQ(im[kSlot0 + 2], 0x40);
 }
 
-TEST(FrequencyCodec, FrequenciesBeyondTheCountTakeTheLargestCount) {
+TEST(FrequencyCodec, FrequenciesOutsideTheCountTakeItsEnds) {
     // 17 bits of 2500 Hz (table A of step code 0) reach 327.6775 MHz. A
     // factory-mode unit on that step code may be given limits up to 610 MHz;
     // what lies beyond the count must not wrap around to a low frequency or
-    // to a count of 0, which reads as an empty channel.
+    // to a count of 0, which reads as an empty channel. Nor may a frequency
+    // below one step (a damaged unit's limits reach below zero).
     struct Case {
         double mhz;
         int stepFlag;
@@ -76,6 +77,7 @@ TEST(FrequencyCodec, FrequenciesBeyondTheCountTakeTheLargestCount) {
         {400.0, 0, 0, 0x1FFFF},     // would have wrapped to 28928 (72.32 MHz)
         {409.6, 1, 0, 0x1FFFF},     // 131072 x 3125 Hz: would have wrapped to 0
         {1e9, 1, 3, 0x1FFFF},      {150.0, 0, 1, 30000},  // in range: unchanged
+        {0.0015, 0, 0, 1},         {-5.0, 1, 2, 1},       // below one step
     };
     for (const Case& c : cases) {
         RadioImage im = test::FilledImage(0);
