@@ -2,12 +2,14 @@
 # Builds the fuzzing flavour (build-fuzz/) and runs each fuzz target for a
 # fixed budget, one after another, at low priority.
 #
-#   scripts/fuzz.sh [--runs N | --seconds S] [--max-seconds S] [--no-build]
-#                   [TARGET ...]
+#   scripts/fuzz.sh [--runs N | --seconds S] [--max-seconds S] [--seed K]
+#                   [--no-build] [TARGET ...]
 #
 # TARGET is a name of tests/fuzz/NAME_fuzz.cpp (all of them by default). The
 # budget is per target: N executions (default 10000000) or S seconds; with
-# --max-seconds a run of N executions also ends after S seconds. Each
+# --max-seconds a run of N executions also ends after S seconds. --seed K
+# makes the mutations repeatable (a short run in CI should not pass or fail
+# by chance); without it every run explores afresh. Each
 # target starts from its seed corpus (tests/fuzz/corpus/NAME) and keeps what it
 # finds in build-fuzz/fuzz-corpus/NAME; a crash, leak, time-out or sanitizer
 # report is saved in build-fuzz/fuzz-artifacts/NAME and ends the run of that
@@ -18,6 +20,7 @@ cd "$(dirname "$0")/.."
 runs=10000000
 seconds=0
 max_seconds=0
+seed=
 build=1
 targets=()
 while [ $# -gt 0 ]; do
@@ -25,8 +28,9 @@ while [ $# -gt 0 ]; do
     --runs) runs="$2"; seconds=0; shift 2 ;;
     --seconds) seconds="$2"; runs=0; shift 2 ;;
     --max-seconds) max_seconds="$2"; shift 2 ;;
+    --seed) seed="$2"; shift 2 ;;
     --no-build) build=0; shift ;;
-    -h|--help) sed -n '2,15p' "$0"; exit 0 ;;
+    -h|--help) sed -n '2,17p' "$0"; exit 0 ;;
     -*) echo "fuzz.sh: unknown option $1" >&2; exit 2 ;;
     *) targets+=("$1"); shift ;;
   esac
@@ -71,6 +75,7 @@ for t in "${targets[@]}"; do
   budget=(-runs="$runs")
   [ "$max_seconds" != 0 ] && budget+=(-max_total_time="$max_seconds")
   [ "$seconds" != 0 ] && budget=(-max_total_time="$seconds")
+  [ -n "$seed" ] && budget+=(-seed="$seed")
   start=$(date +%s.%N)
   set +e
   nice -n 10 "$exe" "${budget[@]}" -timeout=10 -rss_limit_mb=2048 -max_len="$(max_len "$t")" \

@@ -20,4 +20,4 @@ ctest --test-dir build --output-on-failure -j "$(nproc)"
 echo "== tests (sanitizer build)"
 ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
 echo "== fuzz smoke (fuzzing build)"
-scripts/fuzz.sh --no-build --seconds "${KP07_FUZZ_SMOKE_SECONDS:-5}"
+scripts/fuzz.sh --no-build --seconds "${KP07_FUZZ_SMOKE_SECONDS:-5}" --seed 1
