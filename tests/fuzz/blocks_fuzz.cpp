@@ -38,14 +38,14 @@ using fuzz::Fail;
 template <class Block>
 void RoundTrip(const RadioImage& source, const char* name) {
     RadioImage image = source;
-    RadioImage settled{};
-    for (int pass = 0; pass <= fuzz::kSettlingPasses; ++pass) {
-        if (pass == fuzz::kSettlingPasses) settled = image;
-        Block block;
-        block.Load(image);
-        block.Store(image);
-    }
-    fuzz::SameOrFail(settled, image, name);
+    fuzz::SettleOrFail(
+        image,
+        [](RadioImage& bytes) {
+            Block block;
+            block.Load(bytes);
+            block.Store(bytes);
+        },
+        name);
     Block defaults;
     defaults.SetDefaults();
     defaults.Store(image);
@@ -55,17 +55,15 @@ void ChannelRoundTrip(const RadioImage& source) {
     HardwareParams hardware;
     hardware.Load(source);
     RadioImage image = source;
-    RadioImage settled{};
-    for (int pass = 0; pass <= fuzz::kSettlingPasses; ++pass) {
-        if (pass == fuzz::kSettlingPasses) settled = image;
+    const auto pass = [&hardware](RadioImage& bytes) {
         ChannelTable table(hardware);
-        table.Load(image);
-        table.Store(image);
-        if (pass == fuzz::kSettlingPasses) {
-            for (int g = 0; g <= kGroupCount; ++g) table.SelectGroup(g);
-        }
-    }
-    fuzz::SameOrFail(settled, image, "ChannelTable store keeps changing");
+        table.Load(bytes);
+        table.Store(bytes);
+    };
+    fuzz::SettleOrFail(image, pass, "ChannelTable store keeps changing");
+    ChannelTable table(hardware);
+    table.Load(image);
+    for (int g = 0; g <= kGroupCount; ++g) table.SelectGroup(g);
 }
 
 }  // namespace
@@ -141,14 +139,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fuzz::ResetState(nullptr);
             CreateImageAndBlocks();
             *radioImage = image;
-            for (int pass = 0; pass < fuzz::kSettlingPasses; ++pass) {
-                LoadPersistentBlocks(*radioImage);
-                RebuildImage(*radioImage);
-            }
-            const RadioImage settled = *radioImage;
-            LoadPersistentBlocks(*radioImage);
-            RebuildImage(*radioImage);
-            fuzz::SameOrFail(settled, *radioImage, "a rebuilt image keeps changing");
+            fuzz::SettleOrFail(
+                *radioImage,
+                [](RadioImage& bytes) {
+                    LoadPersistentBlocks(bytes);
+                    RebuildImage(bytes);
+                },
+                "a rebuilt image keeps changing");
             DestroyImageAndBlocks();
             break;
         }

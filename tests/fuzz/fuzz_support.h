@@ -68,4 +68,21 @@ constexpr int kSettlingPasses = 4;
 // Fails with `what` when the images differ, naming the first bytes that do.
 void SameOrFail(const RadioImage& expected, const RadioImage& actual, const char* what);
 
+// Runs `pass` over `image` (loads fresh blocks from it and stores them) until
+// the bytes settle; fails with `what` when they still change after
+// kSettlingPasses passes. A pass depends on the image alone, so the first pass
+// that changes nothing has reached the bytes every later pass keeps, and the
+// remaining passes are skipped.
+template <class Pass>
+void SettleOrFail(RadioImage& image, Pass pass, const char* what) {
+    for (int done = 0; done < kSettlingPasses; ++done) {
+        const RadioImage before = image;
+        pass(image);
+        if (image == before) return;
+    }
+    const RadioImage settled = image;
+    pass(image);
+    SameOrFail(settled, image, what);
+}
+
 }  // namespace kp07::fuzz
