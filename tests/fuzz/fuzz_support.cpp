@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "blocks/channel_table.h"
+#include "blocks/hardware_params.h"
 #include "blocks/image_ops.h"
 #include "channels/visible_items.h"
 #include "image/accessors.h"
@@ -104,6 +106,17 @@ void SameOrFail(const RadioImage& expected, const RadioImage& actual, const char
         ++shown;
     }
     Fail(what);
+}
+
+void SettleChannelTable(const HardwareParams& hardware, RadioImage& image, const char* what) {
+    SettleOrFail(
+        image,
+        [&hardware](RadioImage& bytes) {
+            ChannelTable table(hardware);
+            table.Load(bytes);
+            table.Store(bytes);
+        },
+        what);
 }
 
 }  // namespace kp07::fuzz

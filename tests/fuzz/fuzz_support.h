@@ -11,6 +11,10 @@
 #include "image/radio_image.h"
 #include "resources/message.h"
 
+namespace kp07 {
+class HardwareParams;
+}
+
 namespace kp07::fuzz {
 
 // Takes values from the front of the input; once it is used up every value
@@ -84,5 +88,8 @@ void SettleOrFail(RadioImage& image, Pass pass, const char* what) {
     pass(image);
     SameOrFail(settled, image, what);
 }
+
+// The channel table loaded from `image` and stored, until the bytes settle.
+void SettleChannelTable(const HardwareParams& hardware, RadioImage& image, const char* what);
 
 }  // namespace kp07::fuzz
