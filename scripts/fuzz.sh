@@ -40,9 +40,20 @@ while [ $# -gt 0 ]; do
     *) targets+=("$1"); shift ;;
   esac
 done
-case "$jobs" in
-  '' | *[!0-9]* | 0) echo "fuzz.sh: --jobs takes a positive number" >&2; exit 2 ;;
+positive() {
+  case "$2" in
+    '' | *[!0-9]* | 0) echo "fuzz.sh: $1 takes a positive number" >&2; exit 2 ;;
+  esac
+}
+positive --jobs "$jobs"
+[ "$seconds" = 0 ] && positive --runs "$runs"
+[ "$seconds" != 0 ] && positive --seconds "$seconds"
+[ "$max_seconds" != 0 ] && positive --max-seconds "$max_seconds"
+case "$seed" in
+  *[!0-9]*) echo "fuzz.sh: --seed takes a number" >&2; exit 2 ;;
 esac
+# More jobs than executions would leave some with nothing to do.
+[ "$seconds" = 0 ] && [ "$runs" -lt "$jobs" ] && jobs=$runs
 if [ ${#targets[@]} -eq 0 ]; then
   for f in tests/fuzz/*_fuzz.cpp; do
     n=$(basename "$f" .cpp)
