@@ -92,12 +92,10 @@ TEST_F(HardwareDialogTest, WhatItShowsAndWhatItOpens) {
 
     factoryMode = true;
     D factory(doc, *radioImage);
-    for (int id = D::kModelId; id <= D::kTemperatureId; ++id) {
+    for (int id = D::kModelId; id <= D::kTemperatureId; ++id)
         EXPECT_EQ(factory.list(id)->isEnabled(), id != D::kTemperatureId) << id;
-    }
-    for (int id = D::kMinFrequencyId; id <= D::kFirstIfId; ++id) {
+    for (int id = D::kMinFrequencyId; id <= D::kFirstIfId; ++id)
         EXPECT_EQ(factory.field(id)->look(), CColorEdit::Look::kBrowse) << id;
-    }
 }
 
 TEST_F(HardwareDialogTest, BandChangeAsksFirstAndStartsTheUnitAfresh) {

@@ -4,10 +4,10 @@
 
 #include <QAbstractItemView>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTest>
 #include <vector>
 
+#include "params/settings_dialog_keys.h"
 #include "resources/strings.h"
 #include "support/gui/gui_helpers.h"
 #include "support/test_support.h"
@@ -42,29 +42,28 @@ TEST_F(DialogFixture, HelpLineSplitsAtTheFirstLineFeed) {
     EXPECT_EQ(dialog.keyHint(), "");
     EXPECT_EQ(dialog.currentHelpId(), 121);
 
-    EXPECT_EQ(dialog.ShowHelpLine(700), 121);
-    EXPECT_EQ(dialog.helpText(), "Lone Worker Timer(5 min - 60min)");
-    EXPECT_EQ(dialog.keyHint(), "<SELECT>");
-
-    EXPECT_EQ(dialog.ShowHelpLine(702), 700);
-    EXPECT_EQ(dialog.helpText(), "Beep Repeat(0-255)");
-    EXPECT_EQ(dialog.keyHint(), "<ENTER>");  // cut at the second line feed
-
-    dialog.ShowHelpLine(701);  // no line feed: empty key hint
-    EXPECT_EQ(dialog.helpText(), "Production Number");
-    EXPECT_EQ(dialog.keyHint(), "");
-
-    // A missing string changes nothing on the line but is remembered.
-    dialog.ShowHelpLine(702);
-    EXPECT_EQ(dialog.ShowHelpLine(9999), 702);
-    EXPECT_EQ(dialog.helpText(), "Beep Repeat(0-255)");
-    EXPECT_EQ(dialog.keyHint(), "<ENTER>");
-    EXPECT_EQ(dialog.currentHelpId(), 9999);
-    EXPECT_EQ(dialog.lastHelpId(), 9999);
-
-    EXPECT_EQ(dialog.ShowHelpLine(0), 9999);
-    EXPECT_EQ(dialog.helpText(), " ");
-    EXPECT_EQ(dialog.keyHint(), " ");
+    // Lines shown in turn: each returns the id shown before it.
+    const struct {
+        int id;
+        int before;
+        const char* text;
+        const char* hint;
+    } steps[] = {
+        {700, 121, "Lone Worker Timer(5 min - 60min)", "<SELECT>"},
+        {702, 700, "Beep Repeat(0-255)", "<ENTER>"},  // cut at the second line feed
+        {701, 702, "Production Number", ""},          // no line feed: empty key hint
+        {702, 701, "Beep Repeat(0-255)", "<ENTER>"},
+        // A missing string changes nothing on the line but is remembered.
+        {9999, 702, "Beep Repeat(0-255)", "<ENTER>"},
+        {0, 9999, " ", " "},
+    };
+    for (const auto& s : steps) {
+        EXPECT_EQ(dialog.ShowHelpLine(s.id), s.before) << s.id;
+        EXPECT_EQ(dialog.helpText(), s.text) << s.id;
+        EXPECT_EQ(dialog.keyHint(), s.hint) << s.id;
+        EXPECT_EQ(dialog.currentHelpId(), s.id) << s.id;
+        EXPECT_EQ(dialog.lastHelpId(), s.id) << s.id;
+    }
 }
 
 TEST_F(DialogFixture, FocusShowsTheControlsHelpAndF1AsksForItsTopic) {
@@ -104,10 +103,7 @@ TEST_F(DialogFixture, EnterInAFieldCommitsAndOnlyTheFocusedOkCloses) {
     dialog.AddTextField(field, 702, [&] { ++commits; });
     dialog.SetOkButton(ok, true);
     ASSERT_TRUE(test::ShowActive(&dialog));
-    field->setFocus();
-
-    QTest::keyClicks(field, "12");
-    QTest::keyClick(field, Qt::Key_Return);
+    test::Type(field, "12");
     EXPECT_EQ(commits, 1);
     EXPECT_TRUE(dialog.isVisible());
     QTest::keyClick(field, Qt::Key_Return);  // starts editing again, still open
@@ -133,9 +129,7 @@ TEST_F(DialogFixture, WithoutTheFocusRuleEnterCommitsThenCloses) {
     });
     dialog.SetOkButton(ok, false);
     ASSERT_TRUE(test::ShowActive(&dialog));
-    field->setFocus();
-    QTest::keyClicks(field, "34");
-    QTest::keyClick(field, Qt::Key_Return);
+    test::Type(field, "34");
     EXPECT_EQ(seen, "34");
     EXPECT_FALSE(closedBeforeCommit);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);

@@ -6,16 +6,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
-#include <QTest>
 #include <QTimer>
 
-#include "app/app_instance.h"
 #include "app/main_frame.h"
 #include "blocks/channel_table.h"
 #include "blocks/hardware_params.h"
 #include "blocks/image_ops.h"
 #include "blocks/signaling_type.h"
-#include "document/document.h"
 #include "image/accessors.h"
 #include "image/frequency_codec.h"
 #include "image/process_state.h"
@@ -24,7 +21,6 @@
 #include "params/signaling_type_dialog.h"
 #include "resources/command_ids.h"
 #include "support/gui/app_fixture.h"
-#include "support/test_support.h"
 #include "widgets/enter_combo.h"
 
 namespace kp07 {
@@ -69,14 +65,12 @@ TEST_F(SettingsCommandsTest, EachCommandOpensItsDialogInEveryMode) {
                 ASSERT_TRUE(frame->Action(id)->isEnabled()) << id;
                 bool modelOpen = false;
                 const QString opened = Run(id, [&](QWidget* dialog) {
-                    if (auto* hw = qobject_cast<CHardwareDlg*>(dialog)) {
+                    if (auto* hw = qobject_cast<CHardwareDlg*>(dialog))
                         modelOpen = hw->list(CHardwareDlg::kModelId)->isEnabled();
-                    }
                 });
                 EXPECT_EQ(opened, name) << id << " factory " << factory << " five " << fiveTone;
-                if (id == cmd::kHardware) {
-                    EXPECT_EQ(modelOpen, factory);
-                }
+                EXPECT_EQ(modelOpen, id == cmd::kHardware && factory)
+                    << id << " factory " << factory;
             }
         }
     }
@@ -84,9 +78,8 @@ TEST_F(SettingsCommandsTest, EachCommandOpensItsDialogInEveryMode) {
     EXPECT_EQ(imageModified, 0);
 
     // A change of signaling type switches the menus to the other family.
-    for (int id : {cmd::kTwoToneParameters, cmd::kFiveToneGeneral}) {
+    for (int id : {cmd::kTwoToneParameters, cmd::kFiveToneGeneral})
         frame->SetCommandHandler(id, [] {});
-    }
     frame->SetFiveToneMenus(true);
     Run(cmd::kSignalingSystem, [](QWidget* dialog) {
         auto* d = static_cast<CSignalingTypeDlg*>(dialog);

@@ -23,6 +23,7 @@
 #include "params/settings_dialog_keys.h"
 #include "params/signaling_type_dialog.h"
 #include "support/gui/gui_helpers.h"
+#include "support/gui/signaling_helpers.h"
 #include "support/test_support.h"
 #include "widgets/enter_combo.h"
 #include "widgets/filter_edit.h"
@@ -34,6 +35,11 @@ using test::Choose;
 using test::PressCancel;
 using test::PressOk;
 using test::Type;
+
+template <class Dialog>
+std::function<std::unique_ptr<CParamDialog>()> Opener() {
+    return [] { return std::make_unique<Dialog>(*radioImage); };
+}
 
 class IdentityOptionDialogTest : public test::NewImageTest {
   protected:
@@ -216,42 +222,32 @@ TEST_F(IdentityOptionDialogTest, SignalingTypeActsOnOkOnlyWhenTheTypeChanges) {
 // document is marked modified.
 TEST_F(IdentityOptionDialogTest, CancelAfterAChangeLeavesTheImage) {
     factoryMode = true;
-    struct Case {
-        const char* name;
-        std::function<CParamDialog*()> open;
-        std::function<void(CParamDialog*)> change;
+    const struct {
+        std::function<std::unique_ptr<CParamDialog>()> open;
+        int id;
+        const char* input;  // chosen from a list, or typed into a field
+    } cases[] = {
+        {Opener<CMarketingDlg>(), CMarketingDlg::kSerialNumberId, "7D"},
+        {Opener<CMiscDlg>(), CMiscDlg::kBeepId, "Disabled"},
+        {Opener<COptionDlg>(), COptionDlg::kOptionBoardId, "QSC-71"},
+        {Opener<CPowerOnPasswordDlg>(), CPowerOnPasswordDlg::kPasswordId, "Enabled "},
+        {Opener<CSignalingTypeDlg>(), CSignalingTypeDlg::kSignalingId, "2-Tone"},
     };
-    const Case cases[] = {
-        {"marketing", [] { return new CMarketingDlg(*radioImage); },
-         [](CParamDialog* d) { Type(static_cast<CMarketingDlg*>(d)->serialNumber(), "7D"); }},
-        {"miscellaneous", [] { return new CMiscDlg(*radioImage); },
-         [](CParamDialog* d) {
-             Choose(static_cast<CMiscDlg*>(d)->list(CMiscDlg::kBeepId), "Disabled");
-         }},
-        {"option", [] { return new COptionDlg(*radioImage); },
-         [](CParamDialog* d) {
-             Choose(static_cast<COptionDlg*>(d)->list(COptionDlg::kOptionBoardId), "QSC-71");
-         }},
-        {"password", [] { return new CPowerOnPasswordDlg(*radioImage); },
-         [](CParamDialog* d) {
-             Choose(static_cast<CPowerOnPasswordDlg*>(d)->passwordList(), "Enabled ");
-         }},
-        {"signaling", [] { return new CSignalingTypeDlg(*radioImage); },
-         [](CParamDialog* d) {
-             Choose(static_cast<CSignalingTypeDlg*>(d)->signalingList(), "2-Tone");
-         }},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         imageModified = 0;
         const RadioImage opened = *radioImage;
-        std::unique_ptr<CParamDialog> dialog(c.open());
+        const auto dialog = c.open();
         ASSERT_TRUE(test::ShowActive(dialog.get()));
-        c.change(dialog.get());
-        EXPECT_EQ(imageModified, 1) << c.name;
+        if (auto* list = qobject_cast<QComboBox*>(dialog->Control(c.id))) {
+            Choose(list, c.input);
+        } else {
+            test::TypeAndEnter(*dialog, c.id, c.input);
+        }
+        EXPECT_EQ(imageModified, 1) << c.id;
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
-        EXPECT_EQ(dialog->result(), QDialog::Rejected) << c.name;
-        EXPECT_EQ(*radioImage, opened) << c.name;
-        EXPECT_EQ(imageModified, 1) << c.name;
+        EXPECT_EQ(dialog->result(), QDialog::Rejected) << c.id;
+        EXPECT_EQ(*radioImage, opened) << c.id;
+        EXPECT_EQ(imageModified, 1) << c.id;
     }
     EXPECT_EQ(identity->serialNumber, "1C010001");
     EXPECT_EQ(identityEdited, 0);  // the radio's identity stays the radio's

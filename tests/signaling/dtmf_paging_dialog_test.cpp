@@ -77,8 +77,7 @@ TEST_F(DtmfPagingDialogs, AniCodesAreTakenOnOkOnlyWhenCommitted) {
     QTest::keyClick(dialog.Control(3015), Qt::Key_F1);
     EXPECT_EQ(topics, (std::vector<int>{3005, 3015}));
 
-    auto* delay = qobject_cast<QComboBox*>(dialog.Control(3002));
-    delay->setCurrentIndex(3);
+    qobject_cast<QComboBox*>(dialog.Control(3002))->setCurrentIndex(3);  // Delay
     EXPECT_EQ(imageModified, 0);  // lists too are taken on OK
     dialog.okButton()->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);

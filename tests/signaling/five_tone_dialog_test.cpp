@@ -43,9 +43,8 @@ struct FiveToneDialogs : ::testing::Test {
 // mark shows as "v").
 std::string Row(const FlexGrid* grid, int row, int first, int last) {
     QStringList cells;
-    for (int c = first; c <= last; ++c) {
+    for (int c = first; c <= last; ++c)
         cells << (grid->hasCellPicture(row, c) ? QStringLiteral("v") : grid->textMatrix(row, c));
-    }
     return cells.join('|').toStdString();
 }
 

@@ -4,15 +4,11 @@
 #include <QDialog>
 #include <vector>
 
-#include "app/app_profile.h"
 #include "app/main_frame.h"
 #include "app/signaling_commands.h"
-#include "blocks/image_ops.h"
-#include "document/document.h"
 #include "params/param_dialog.h"
 #include "resources/command_ids.h"
 #include "support/gui/app_fixture.h"
-#include "support/test_support.h"
 
 namespace kp07 {
 namespace {
