@@ -101,43 +101,40 @@ TEST(MergeTest, FactoryDataComesFromTheRadioByTheRulesOfEachMode) {
     ResetProcessStateForTest();
     const RadioImage doc = FilledImage(0x11);
     const RadioImage radio = FilledImage(0x22);
-    auto from = [](const RadioImage& image, std::size_t first, std::size_t last) {
-        return Slice(image, first, last);
-    };
     auto R = [&](std::size_t n) { return std::vector<std::uint8_t>(n, 0x22); };
     auto D = [&](std::size_t n) { return std::vector<std::uint8_t>(n, 0x11); };
 
     {  // normal mode
         RadioImage m = doc;
         MergeRadioFactoryData(m, radio);
-        EXPECT_EQ(from(m, 0, 1), R(2));
-        EXPECT_EQ(from(m, 2, 7677), std::vector<std::uint8_t>(7676, 0x11));
-        EXPECT_EQ(from(m, 7678, 7711), R(34));
-        EXPECT_EQ(from(m, 7712, 7716), D(5));  // never from the radio outside factory mode
-        EXPECT_EQ(from(m, 7717, 7724), R(8));
-        EXPECT_EQ(from(m, 7725, 7807), D(83));
+        EXPECT_EQ(Slice(m, 0, 1), R(2));
+        EXPECT_EQ(Slice(m, 2, 7677), std::vector<std::uint8_t>(7676, 0x11));
+        EXPECT_EQ(Slice(m, 7678, 7711), R(34));
+        EXPECT_EQ(Slice(m, 7712, 7716), D(5));  // never from the radio outside factory mode
+        EXPECT_EQ(Slice(m, 7717, 7724), R(8));
+        EXPECT_EQ(Slice(m, 7725, 7807), D(83));
     }
     factoryMode = true;
     {  // factory mode, aligned radio, nothing edited
         RadioImage m = doc;
         MergeRadioFactoryData(m, radio);
-        EXPECT_EQ(from(m, 0, 1), R(2));
-        EXPECT_EQ(from(m, 7678, 7685), R(8));
-        EXPECT_EQ(from(m, 7686, 7687), D(2));  // never in factory mode
-        EXPECT_EQ(from(m, 7688, 7711), R(24));
-        EXPECT_EQ(from(m, 7712, 7714), D(3));  // never in factory mode
-        EXPECT_EQ(from(m, 7715, 7724), R(10));
-        EXPECT_EQ(from(m, 7725, 7807), D(83));
+        EXPECT_EQ(Slice(m, 0, 1), R(2));
+        EXPECT_EQ(Slice(m, 7678, 7685), R(8));
+        EXPECT_EQ(Slice(m, 7686, 7687), D(2));  // never in factory mode
+        EXPECT_EQ(Slice(m, 7688, 7711), R(24));
+        EXPECT_EQ(Slice(m, 7712, 7714), D(3));  // never in factory mode
+        EXPECT_EQ(Slice(m, 7715, 7724), R(10));
+        EXPECT_EQ(Slice(m, 7725, 7807), D(83));
     }
     {  // bytes patched in the data viewer, identity edited: kept, flags cleared
         imageBytesEdited = 1;
         identityEdited = 1;
         RadioImage m = doc;
         MergeRadioFactoryData(m, radio);
-        EXPECT_EQ(from(m, 7678, 7685), R(8));
-        EXPECT_EQ(from(m, 7688, 7709), D(22));
-        EXPECT_EQ(from(m, 7710, 7711), R(2));
-        EXPECT_EQ(from(m, 7715, 7724), D(10));
+        EXPECT_EQ(Slice(m, 7678, 7685), R(8));
+        EXPECT_EQ(Slice(m, 7688, 7709), D(22));
+        EXPECT_EQ(Slice(m, 7710, 7711), R(2));
+        EXPECT_EQ(Slice(m, 7715, 7724), D(10));
         EXPECT_EQ(imageBytesEdited, 0);
         EXPECT_EQ(identityEdited, 0);
     }
@@ -148,9 +145,9 @@ TEST(MergeTest, FactoryDataComesFromTheRadioByTheRulesOfEachMode) {
         imageBytesEdited = 1;
         RadioImage m = doc;
         MergeRadioFactoryData(m, unaligned);
-        EXPECT_EQ(from(m, 0, 1), R(2));
-        EXPECT_EQ(from(m, 7678, 7711), D(34));
-        EXPECT_EQ(from(m, 7715, 7724), R(10));
+        EXPECT_EQ(Slice(m, 0, 1), R(2));
+        EXPECT_EQ(Slice(m, 7678, 7711), D(34));
+        EXPECT_EQ(Slice(m, 7715, 7724), R(10));
         EXPECT_EQ(imageBytesEdited, 1);  // not consumed by an unaligned radio
     }
     {  // one FF alone is an aligned radio
@@ -160,7 +157,7 @@ TEST(MergeTest, FactoryDataComesFromTheRadioByTheRulesOfEachMode) {
         RadioImage m = doc;
         MergeRadioFactoryData(m, halfFF);
         EXPECT_EQ(m[7688], 0xFF);
-        EXPECT_EQ(from(m, 7678, 7685), R(8));
+        EXPECT_EQ(Slice(m, 7678, 7685), R(8));
     }
     ResetProcessStateForTest();
 }
@@ -236,12 +233,8 @@ TEST_F(DownloadTest, CancelBeforeWritingLeavesTheRadioUntouched) {
     RadioImage radio = *radioImage;
     radio[200] ^= 0xFF;
     SimulatedCable& c = Cable(radio, 9600);
-    bool pleaseWaitTwice = false;
-    int statusCount = 0;
-    owner.onReport = [&](unsigned message, unsigned) {
-        if (message == WM_XFER_STATUS && ++statusCount == 2) pleaseWaitTwice = true;
-    };
-    owner.cancelWhen = [&] { return pleaseWaitTwice; };
+    // Cancelled from the second "Please wait" on, the one before the writes.
+    owner.cancelWhen = [&] { return owner.Count(WM_XFER_STATUS) >= 2; };
     EXPECT_FALSE(DownloadJob(owner));
     EXPECT_TRUE(c.radio().blocksWritten().empty());
     EXPECT_EQ(messages.count(), 0u);

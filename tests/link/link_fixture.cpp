@@ -15,7 +15,6 @@ void RecordingOwner::PostReport(unsigned message, unsigned value) {
 }
 
 bool RecordingOwner::TakeCancel() {
-    ++cancelChecks;
     return cancelWhen && cancelWhen();
 }
 

@@ -39,13 +39,15 @@ class RecordingOwner : public TransferOwner {
     std::string keepError;
 
     std::vector<Report> reports;
-    int cancelChecks = 0;
 
     bool Posted(unsigned message, unsigned value) const;
     int Count(unsigned message) const;
     // Values of every report of `message`, in order.
     std::vector<unsigned> Values(unsigned message) const;
 };
+
+// Random bytes with firmware 4.00 in bytes 0-1.
+RadioImage RadioMemory(std::mt19937& rng);
 
 class LinkTest : public ::testing::Test {
   protected:
@@ -61,13 +63,13 @@ class LinkTest : public ::testing::Test {
     MessageRecorder messages;
     RecordingOwner owner;
     std::mt19937 rng{318};
+    // What the radio holds where a test needs no particular content.
+    const RadioImage memory = RadioMemory(rng);
 
   private:
     std::unique_ptr<SimulatedCable> cable_;
 };
 
-// Random bytes with firmware 4.00 in bytes 0-1.
-RadioImage RadioMemory(std::mt19937& rng);
 // A document image as the program holds it before a download: defaults,
 // firmware 4.00, rebuilt; the program-wide blocks loaded from it.
 void MakeDocument();

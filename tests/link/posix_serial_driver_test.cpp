@@ -62,14 +62,12 @@ struct OpenLine {
 };
 
 TEST(PosixSerialDriverTest, LineSettingsAreRawEightBitsTwoStopBitsNoFlowControl) {
-    PseudoTerminal pty;
-    ASSERT_FALSE(pty.slave.empty());
-    PosixSerialDriver driver;
-    ASSERT_EQ(driver.Open(pty.slave), 0);
+    OpenLine line;
+    ASSERT_TRUE(line.ok);
     // No modem-control lines on a pseudo-terminal: not an error.
-    ASSERT_TRUE(driver.Configure(19200));
+    ASSERT_TRUE(line.driver.Configure(19200));
     termios t{};
-    ASSERT_EQ(tcgetattr(pty.master, &t), 0);  // the master shows the slave's settings
+    ASSERT_EQ(tcgetattr(line.pty.master, &t), 0);  // the master shows the slave's settings
     EXPECT_EQ(t.c_cflag & CSIZE, tcflag_t(CS8));
     EXPECT_TRUE(t.c_cflag & CSTOPB);
     EXPECT_FALSE(t.c_cflag & PARENB);
@@ -81,7 +79,7 @@ TEST(PosixSerialDriverTest, LineSettingsAreRawEightBitsTwoStopBitsNoFlowControl)
     EXPECT_FALSE(t.c_lflag & (ICANON | ECHO | ISIG | IEXTEN));
     EXPECT_FALSE(t.c_oflag & OPOST);
     EXPECT_EQ(cfgetospeed(&t), speed_t(B19200));
-    EXPECT_FALSE(driver.Configure(38400));  // only the two speeds of the radio
+    EXPECT_FALSE(line.driver.Configure(38400));  // only the two speeds of the radio
 }
 
 TEST(PosixSerialDriverTest, BytesBothWaysIncludingFF) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
@@ -243,10 +242,11 @@ TEST_F(TransferDialogTest, ConfigurationKeepsAChoiceThatDoesNotOpen) {
         EXPECT_EQ(comPort, 12);
         EXPECT_EQ(comSpeed, 0);
     }
+    const std::string device = dir.filePath("no-such-device").toStdString();
     CConfigurationDialog dialog(profile);
     dialog.show();
     dialog.portList()->setCurrentIndex(4);
-    dialog.deviceBox()->setEditText(dir.path() + "/no-such-device");
+    dialog.deviceBox()->setEditText(QString::fromStdString(device));
     dialog.speedButton(1)->click();
     // Enter on the list does not close the dialog.
     dialog.portList()->setFocus();
@@ -255,13 +255,12 @@ TEST_F(TransferDialogTest, ConfigurationKeepsAChoiceThatDoesNotOpen) {
     dialog.okButton()->setFocus();
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
     EXPECT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last(), "Problem with COM port\r\n" +
-                                   (dir.path() + "/no-such-device").toStdString() +
-                                   ": No such file or directory");
+    EXPECT_EQ(messages.last(),
+              "Problem with COM port\r\n" + device + ": No such file or directory");
     EXPECT_EQ(comPort, 5);
     EXPECT_EQ(comSpeed, 1);
-    EXPECT_EQ(PortDevice(5), (dir.path() + "/no-such-device").toStdString());
-    EXPECT_EQ(profile.PortDevice(5), dir.path() + "/no-such-device");
+    EXPECT_EQ(PortDevice(5), device);
+    EXPECT_EQ(profile.PortDevice(5).toStdString(), device);
 }
 
 }  // namespace

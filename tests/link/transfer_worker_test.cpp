@@ -21,7 +21,6 @@ class QueueOwner : public RecordingOwner {
 using TransferWorkerTest = LinkTest;
 
 TEST_F(TransferWorkerTest, CancelPostedToTheQueueEndsTheJobOnItsThread) {
-    const RadioImage memory = RadioMemory(rng);
     Cable(memory, 0);  // the radio is never switched off and on
     *radioImage = FilledImage(0x44);
     QueueOwner o;
