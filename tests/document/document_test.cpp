@@ -83,8 +83,8 @@ TEST_F(DocumentTest, FirstStartWritesTheDefaultFileIntoTheCurrentFolder) {
     EXPECT_TRUE(host.fiveTone);
     const Bytes written = test::ReadFileBytes(workDir + "/defaultu.k07");
     ASSERT_EQ(written.size(), 7815u);
-    EXPECT_EQ(written[0], 0x03);  // firmware 3.00 of a new image
-    EXPECT_EQ(written[1], 0x00);
+    // Firmware 3.00, as in every new image.
+    EXPECT_EQ(Bytes(written.begin(), written.begin() + 2), (Bytes{0x03, 0x00}));
     EXPECT_EQ(messages.count(), 0u);
 }
 
@@ -181,10 +181,8 @@ TEST_F(DocumentTest, SavingKeepsTheOldFileWhenTheWriteFails) {
     ASSERT_TRUE(doc.OnFileSaveAs());
     const Bytes first = test::ReadFileBytes(host.savePath);
     ASSERT_EQ(first.size(), 7815u);
-    // The trailer is the offset's 8 bytes in little-endian order.
-    const FileTrailer t = TrailerFromOffset(-2.5);
-    EXPECT_TRUE(std::equal(t.begin(), t.end(), first.begin() + 7807));
-    EXPECT_EQ(t[7], 0xC0);  // sign and exponent of -2.5
+    // The trailer is the offset as a little-endian double: -2.5 is C0 04 00 ... 00.
+    EXPECT_EQ(Bytes(first.begin() + 7807, first.end()), (Bytes{0, 0, 0, 0, 0, 0, 0x04, 0xC0}));
 
     SetGroupChannelCount(*radioImage, 0, 5);
     channels->Load(*radioImage);

@@ -121,9 +121,8 @@ TEST_F(DesktopWithSimulatedRadio, UploadEditDownload) {
     EXPECT_EQ(channels->currentGroup, 2);
     RebuildImage(*radioImage);
     const RadioImage written = RadioMemory();
-    for (std::size_t i = 0; i < kImageSize; ++i) {
-        ASSERT_EQ(written[i], (*radioImage)[i]) << "byte " << i;
-    }
+    EXPECT_TRUE(
+        test::BytesAt(written, 0, std::vector<int>(radioImage->begin(), radioImage->end())));
     EXPECT_EQ(GetChannelTag(ChannelRecordAt(written, 1)), "EDITED  ");
 }
 
@@ -161,9 +160,8 @@ TEST_F(DesktopWithSimulatedRadio, TuneTheMicrophoneFromTheMenu) {
     EXPECT_EQ(referenceImage, nullptr);
     const RadioImage written = RadioMemory();
     EXPECT_EQ(GetMicSensitivity(written), 0x43u);
-    for (std::size_t i = 0; i < 7680; ++i) {
-        ASSERT_EQ(written[i], radio[i]) << "byte " << i;  // only the last block changed
-    }
+    // Only the last block changed.
+    EXPECT_TRUE(test::BytesAt(written, 0, std::vector<int>(radio.begin(), radio.begin() + 7680)));
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 // and standard error for each, its help, its usage errors and its manual page.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include "blocks/image_ops.h"
 #include "channels/channel_listing.h"
 #include "document/data_file.h"

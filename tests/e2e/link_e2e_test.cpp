@@ -6,9 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <random>
 
 #include "blocks/image_ops.h"
 #include "image/accessors.h"
@@ -28,19 +26,18 @@ namespace {
 class Owner : public TransferOwner {
   public:
     void PostReport(unsigned message, unsigned value) override {
-        if (message == WM_XFER_STATUS && value == 95) pleaseWait = true;
+        if (message == WM_XFER_STATUS && value == 95 && pleaseWaitSince < 0)
+            pleaseWaitSince = linkClock().NowMs();
         reports.push_back(message);
     }
     bool TakeCancel() override {
-        if (cancelAfterMs < 0 || !pleaseWait) return false;
-        if (pleaseWaitSince < 0) pleaseWaitSince = linkClock().NowMs();
-        return linkClock().NowMs() - pleaseWaitSince >= cancelAfterMs;
+        return cancelAfterMs >= 0 && pleaseWaitSince >= 0 &&
+               linkClock().NowMs() - pleaseWaitSince >= cancelAfterMs;
     }
     MsgResult Ask(int id, MsgButtons buttons, MsgIcon icon, const std::string& arg1) override {
         return ShowMessage(id, buttons, icon, arg1);
     }
     std::vector<unsigned> reports;
-    bool pleaseWait = false;
     std::int64_t cancelAfterMs = -1;  // cancel this long after "Please wait"
     std::int64_t pleaseWaitSince = -1;
 };
