@@ -29,29 +29,27 @@ class CellsTest : public ::testing::Test {
 };
 
 TEST_F(CellsTest, DefaultChannelsShowInTheGridFormats) {
-    // CB CH-01: repeater input 0.750 MHz above, encryption 1, power save RX.
-    EXPECT_EQ(Text(0, kColChannel), "  1");
-    EXPECT_EQ(Text(0, kColPri), "-");
-    EXPECT_EQ(Text(0, kColBandwidth), "W");
-    EXPECT_EQ(Text(0, kColTag), "CB CH-01");
-    EXPECT_EQ(Text(0, kColRx), "476.42500");
-    EXPECT_EQ(Text(0, kColTx), "477.17500");
-    EXPECT_EQ(Text(0, kColDecoder), "-------");
-    EXPECT_EQ(Text(0, kColEncoder), "-------");
+    // CB CH-01: repeater input 0.750 MHz above, encryption 1, power save RX
+    // (a check mark, no text); then CB CH-05, CB CH-22 and the first channel
+    // of GROUP-1.
+    const struct {
+        int slot, col;
+        const char* text;
+    } cells[] = {
+        {0, kColChannel, "  1"},      {0, kColPri, "-"},
+        {0, kColBandwidth, "W"},      {0, kColTag, "CB CH-01"},
+        {0, kColRx, "476.42500"},     {0, kColTx, "477.17500"},
+        {0, kColDecoder, "-------"},  {0, kColEncoder, "-------"},
+        {0, kColPowerSaveRx, ""},     {0, kColPowerSaveTx, "-"},
+        {0, kColPower, "H"},          {0, kColSquelch, " 4"},
+        {0, kColSignalingType, "--"}, {0, kColSignalingNumber, "--"},
+        {0, kColEncryption, "1"},     {0, kColLockOut, "--"},
+        {4, kColEncryption, "-"},     {21, kColTx, "---.-----"},
+        {77, kColChannel, " 78"},     {77, kColTag, " CH-001 "},
+    };
+    for (const auto& c : cells) EXPECT_EQ(Text(c.slot, c.col), c.text) << c.slot << "/" << c.col;
     EXPECT_TRUE(ShownCell(table, 0, kColPowerSaveRx, true).checkMark);
-    EXPECT_EQ(Text(0, kColPowerSaveRx), "");
     EXPECT_EQ(LogicalCellText(table, 0, kColPowerSaveRx, true), "v");
-    EXPECT_EQ(Text(0, kColPowerSaveTx), "-");
-    EXPECT_EQ(Text(0, kColPower), "H");
-    EXPECT_EQ(Text(0, kColSquelch), " 4");
-    EXPECT_EQ(Text(0, kColSignalingType), "--");
-    EXPECT_EQ(Text(0, kColSignalingNumber), "--");
-    EXPECT_EQ(Text(0, kColEncryption), "1");
-    EXPECT_EQ(Text(0, kColLockOut), "--");
-    EXPECT_EQ(Text(4, kColEncryption), "-");   // CB CH-05
-    EXPECT_EQ(Text(21, kColTx), "---.-----");  // CB CH-22
-    EXPECT_EQ(Text(77, kColChannel), " 78");   // first channel of GROUP-1
-    EXPECT_EQ(Text(77, kColTag), " CH-001 ");
 
     ChannelRecord& r = table.records[9];
     r.rxToneType = 2;
@@ -104,7 +102,9 @@ TEST(ChannelColumns, WidthsFollowTheVisibleItems) {
     const int full[kChannelColumnCount] = {480, 480, 480, 1430, 1080, 1080, 960, 960,
                                            480, 480, 480, 480,  480,  480,  480, 480,
                                            640, 700, 550, 580,  480,  550,  580, 480};
-    for (int c = 0; c < kChannelColumnCount; ++c) EXPECT_EQ(ShownColumnWidth(c, items), full[c]);
+    for (int c = 0; c < kChannelColumnCount; ++c) {
+        EXPECT_EQ(ShownColumnWidth(c, items), full[c]) << c;
+    }
     items[kItemFrequency] = 0;
     EXPECT_EQ(ShownColumnWidth(kColRx, items), 0);
     EXPECT_EQ(ShownColumnWidth(kColTx, items), 0);
@@ -147,14 +147,15 @@ TEST(ChannelListingText, DefaultImageGroupByGroup) {
     FillDefaults(*radioImage);
     const std::string text = ChannelListing(*radioImage);
     DestroyImageAndBlocks();
-    EXPECT_NE(text.find("CB       tag \"  C  B  \": 77 channels (1-77)\n"), std::string::npos);
-    EXPECT_NE(text.find("GROUP-6  tag \"GROUP 6 \": 11 channels (158-168)\n"), std::string::npos);
-    EXPECT_NE(text.find("Frequency"), std::string::npos);
-    // Column texts of CB CH-01 and CB CH-22, in column order.
-    EXPECT_NE(text.find("  1 -   W   CB CH-01 476.42500 477.17500"), std::string::npos) << text;
-    EXPECT_NE(text.find(" 22 -   W   CB CH-22 476.95000 ---.-----"), std::string::npos);
-    EXPECT_NE(text.find(" 78 -   W    CH-001 "), std::string::npos);
-    EXPECT_NE(text.find("(not in use)"), std::string::npos);
+    // The groups' lines, and the column texts of CB CH-01, CB CH-22 and the
+    // first channel of GROUP-1, in column order.
+    for (const char* part :
+         {"CB       tag \"  C  B  \": 77 channels (1-77)\n",
+          "GROUP-6  tag \"GROUP 6 \": 11 channels (158-168)\n", "Frequency",
+          "  1 -   W   CB CH-01 476.42500 477.17500", " 22 -   W   CB CH-22 476.95000 ---.-----",
+          " 78 -   W    CH-001 ", "(not in use)"}) {
+        EXPECT_NE(text.find(part), std::string::npos) << part << "\nin\n" << text;
+    }
     EXPECT_EQ(text.find("in no group"), std::string::npos);
 }
 

@@ -8,7 +8,6 @@
 #include <sstream>
 
 #include "blocks/channel_table.h"
-#include "blocks/hardware_params.h"
 #include "blocks/image_ops.h"
 #include "channels/channel_csv.h"
 #include "image/accessors.h"
@@ -93,7 +92,6 @@ class CsvTest : public ::testing::Test {
                     r.rxCtcss = 885;
                     r.txToneType = 2;
                     r.txDcsCode = 31;
-                    r.rxDcsInverted = 0;
                     break;
             }
             r.powerSaveRx = s & 1;
@@ -142,24 +140,23 @@ TEST_F(CsvTest, FullImageRoundTripsThroughTheGridLayout) {
               "Pwr Save RX,Pwr Save TX,Pwr H/L,Scan Op,Scan Gr,Scan Pri,TOT,SQ,Signaling Type,"
               "Signaling No.,DTMF ANI,ENCR,Lock out,QLNK,CMPD,Xtal,In use,Group");
     // Worked out from the pattern above, slot by slot.
-    EXPECT_EQ(lines[1],
-              "1,-,W,CH1,446.00000,---.-----,-------,-------,0,0,L,0,0,0,0,0,--,--,0,-,"
-              "--,0,0,0,1,CB");
-    EXPECT_EQ(lines[2],
-              "2,-,N,\"  C  B2\",446.00625,451.00625,C-67.0,C-67.0,1,0,H,1,0,0,0,1,"
-              "Signal,1,0,1,BC,0,0,0,1,CB");
-    EXPECT_EQ(lines[5],
-              "5,-,W,,446.02500,443.02500,D-754B,D-754I,0,0,H,0,0,1,1,4,--,--,0,-,BC,0,"
-              "0,1,1,CB");
-    EXPECT_EQ(lines[6],
-              "6,-,N,CH6,446.03125,---.-----,-------,C-254.1,1,0,H,1,0,1,1,5,Signal,5,0,"
-              "1,BT,0,0,1,0,CB");
-    EXPECT_EQ(lines[10],
-              "10,P,N,,446.05625,443.05625,C-100.5,C-100.5,1,0,L,1,0,0,0,9,Signal,9,0,"
-              "1,--,0,0,1,1,CB");
-    EXPECT_EQ(lines[168],
-              "168,-,N,(+-=*/)1,447.04375,444.04375,C-88.5,D-031N,1,1,H,1,1,1,1,7,"
-              "Option,1,0,-,BT,0,1,1,1,");
+    // Each row is on the line of its channel number.
+    for (const std::string row : {
+             "1,-,W,CH1,446.00000,---.-----,-------,-------,0,0,L,0,0,0,0,0,--,--,0,-,"
+             "--,0,0,0,1,CB",
+             "2,-,N,\"  C  B2\",446.00625,451.00625,C-67.0,C-67.0,1,0,H,1,0,0,0,1,"
+             "Signal,1,0,1,BC,0,0,0,1,CB",
+             "5,-,W,,446.02500,443.02500,D-754B,D-754I,0,0,H,0,0,1,1,4,--,--,0,-,BC,0,"
+             "0,1,1,CB",
+             "6,-,N,CH6,446.03125,---.-----,-------,C-254.1,1,0,H,1,0,1,1,5,Signal,5,0,"
+             "1,BT,0,0,1,0,CB",
+             "10,P,N,,446.05625,443.05625,C-100.5,C-100.5,1,0,L,1,0,0,0,9,Signal,9,0,"
+             "1,--,0,0,1,1,CB",
+             "168,-,N,(+-=*/)1,447.04375,444.04375,C-88.5,D-031N,1,1,H,1,1,1,1,7,"
+             "Option,1,0,-,BT,0,1,1,1,",
+         }) {
+        EXPECT_EQ(lines[std::stoul(row)], row);
+    }
 
     // Into the same image: nothing to do, not a byte changes.
     RadioImage same = full;
@@ -310,21 +307,21 @@ TEST_F(CsvTest, GenericLayoutSampleIsMappedIntoTheGrid) {
     // The channels as the grid shows them; what the sample does not say
     // (squelch, encryption, ...) is as it was.
     const std::vector<std::string> grid = LinesOf(ExportChannelsCsv(image, CsvLayout::kGrid));
-    EXPECT_EQ(grid[1],
-              "1,-,W,REPEATER,446.00625,451.00625,-------,C-88.5,1,0,H,1,1,1,0,4,--,--,0,"
-              "1,--,0,0,0,1,CB");
-    EXPECT_EQ(grid[2],
-              "2,-,N,SIMPLEX,446.10000,446.10000,C-100.0,C-100.0,1,0,L,0,1,1,0,4,--,--,0,"
-              "1,--,0,0,0,1,CB");
-    EXPECT_EQ(grid[3],
-              "3,-,W,DCS RPT,446.20000,441.20000,D-754N,D-754I,1,0,H,1,1,1,0,4,--,--,0,"
-              "1,--,0,0,0,1,CB");
-    EXPECT_EQ(grid[4],
-              "4,-,W,SPLIT,446.30000,456.30000,D-031N,C-88.5,1,0,H,1,1,1,0,4,--,--,0,1,"
-              "--,0,0,0,1,CB");
-    EXPECT_EQ(grid[90],
-              "90,-,N,RECEIVE,446.40000,---.-----,C-88.5,-------,1,0,H,1,1,1,0,4,--,--,"
-              "0,-,--,0,0,0,1,GROUP-1");
+    // Each row is on the line of its channel number.
+    for (const std::string row : {
+             "1,-,W,REPEATER,446.00625,451.00625,-------,C-88.5,1,0,H,1,1,1,0,4,--,--,0,"
+             "1,--,0,0,0,1,CB",
+             "2,-,N,SIMPLEX,446.10000,446.10000,C-100.0,C-100.0,1,0,L,0,1,1,0,4,--,--,0,"
+             "1,--,0,0,0,1,CB",
+             "3,-,W,DCS RPT,446.20000,441.20000,D-754N,D-754I,1,0,H,1,1,1,0,4,--,--,0,"
+             "1,--,0,0,0,1,CB",
+             "4,-,W,SPLIT,446.30000,456.30000,D-031N,C-88.5,1,0,H,1,1,1,0,4,--,--,0,1,"
+             "--,0,0,0,1,CB",
+             "90,-,N,RECEIVE,446.40000,---.-----,C-88.5,-------,1,0,H,1,1,1,0,4,--,--,"
+             "0,-,--,0,0,0,1,GROUP-1",
+         }) {
+        EXPECT_EQ(grid[std::stoul(row)], row);
+    }
 
     // And back out in the same layout.
     std::vector<std::string> notCarried;

@@ -29,6 +29,10 @@ class EditTest : public ::testing::Test {
     }
     void TearDown() override { ResetProcessStateForTest(); }
     ChannelRecord& R(int slot) { return table.records[std::size_t(slot)]; }
+    // The receive and the transmit tone type of a slot.
+    std::pair<int, int> ToneTypes(int slot) { return {R(slot).rxToneType, R(slot).txToneType}; }
+    // The channels that carry the P and the G mark.
+    std::pair<int, int> Marks() const { return {table.pChannel, table.gChannel}; }
 
     HardwareParams hw;
     ChannelTable table{hw};
@@ -92,14 +96,12 @@ TEST_F(EditTest, TypedTonesAreCheckedAndRefusalsRestoreTheTypes) {
     EXPECT_EQ(StartToneTyping(table, 0, kColDecoder, 'x'), "");
     EXPECT_EQ(StartToneTyping(table, 77, kColDecoder, 'd'), "");  // not in use
     ASSERT_EQ(StartToneTyping(table, 0, kColDecoder, 'd'), "D-");
-    EXPECT_EQ(R(0).rxToneType, kDcs);
-    EXPECT_EQ(R(0).txToneType, kDcs);
+    EXPECT_EQ(ToneTypes(0), std::pair(kDcs, kDcs));
     for (const char* bad : {"D-778", "D-128", "D-093"}) {
         R(0).rxToneType = R(0).txToneType = kNone;
         StartToneTyping(table, 0, kColDecoder, 'd');
         EXPECT_FALSE(SetCellFromText(table, 0, kColDecoder, bad)) << bad;
-        EXPECT_EQ(R(0).rxToneType, kNone) << bad;
-        EXPECT_EQ(R(0).txToneType, kNone) << bad;
+        EXPECT_EQ(ToneTypes(0), std::pair(kNone, kNone)) << bad;
     }
     StartToneTyping(table, 0, kColDecoder, 'D');
     EXPECT_TRUE(SetCellFromText(table, 0, kColDecoder, "D-0"));
@@ -209,8 +211,7 @@ TEST_F(EditTest, TogglesAndTheirRefusals) {
     EXPECT_EQ(ToggleCell(table, 3, kColQlnk, ctx), EditResult::kChanged);
     EXPECT_EQ(R(3).qlnk, 0);
     ToggleCell(table, 3, kColDecoder, ctx);  // DCS -> none, the encoder too
-    EXPECT_EQ(R(3).rxToneType, kNone);
-    EXPECT_EQ(R(3).txToneType, kNone);
+    EXPECT_EQ(ToneTypes(3), std::pair(kNone, kNone));
 
     // Signaling type: 0, 1, 2 (3 only with option board 6).
     R(3).signalingNumber = 5;
@@ -230,11 +231,10 @@ TEST_F(EditTest, TogglesAndTheirRefusals) {
     EXPECT_EQ(R(3).signalingType, 3);
     EXPECT_EQ(R(3).encryption, 0);
 
-    ToggleCell(table, 3, kColLockOut, ctx);
-    ToggleCell(table, 3, kColLockOut, ctx);
-    EXPECT_EQ(R(3).lockOut, 2);
-    ToggleCell(table, 3, kColLockOut, ctx);
-    EXPECT_EQ(R(3).lockOut, 0);
+    for (int lockOut : {1, 2, 0}) {
+        ToggleCell(table, 3, kColLockOut, ctx);
+        EXPECT_EQ(R(3).lockOut, lockOut) << "stepping to " << lockOut;
+    }
     ToggleCell(table, 3, kColScanGr, ctx);
     EXPECT_EQ(R(3).scanFlags, kScanOp | kScanPri);
     ToggleCell(table, 3, kColTx, ctx);
@@ -287,20 +287,16 @@ TEST_F(EditTest, ChoiceListsAndPriorityMarks) {
     PrepareChoice(table, 4, kColPri, ctx, &list);
     EXPECT_EQ(list.selected, 0);
     ApplyChoice(table, 4, kColPri, list, 3);
-    EXPECT_EQ(table.pChannel, 5);
-    EXPECT_EQ(table.gChannel, 5);
+    EXPECT_EQ(Marks(), std::pair(5, 5));
     PrepareChoice(table, 9, kColPri, ctx, &list);
     EXPECT_EQ(list.selected, 3);
     EXPECT_EQ(table.savedP, 5);
     ApplyChoice(table, 9, kColPri, list, 0);
-    EXPECT_EQ(table.pChannel, 5);
-    EXPECT_EQ(table.gChannel, 5);
+    EXPECT_EQ(Marks(), std::pair(5, 5));
     ApplyPriChoice(table, 9, 1);  // G moves, P stays
-    EXPECT_EQ(table.gChannel, 10);
-    EXPECT_EQ(table.pChannel, 5);
+    EXPECT_EQ(Marks(), std::pair(5, 10));
     ApplyPriChoice(table, 4, 1);  // G here takes P off this channel
-    EXPECT_EQ(table.gChannel, 5);
-    EXPECT_EQ(table.pChannel, 0);
+    EXPECT_EQ(Marks(), std::pair(0, 5));
 }
 
 TEST_F(EditTest, CopyChannelTakesOnlyTheVisibleColumns) {
@@ -380,8 +376,7 @@ TEST_F(EditTest, PasteAcceptsOnlyTextsThatFitTheColumn) {
 
     // Tones: the texts the grid shows and copies.
     EXPECT_EQ(paste(3, kColDecoder, "D-023B  "), PasteOutcome::kAccepted);
-    EXPECT_EQ(R(3).rxToneType, kDcs);
-    EXPECT_EQ(R(3).txToneType, kDcs);
+    EXPECT_EQ(ToneTypes(3), std::pair(kDcs, kDcs));
     EXPECT_EQ(R(3).rxDcsBoth, 1);
     EXPECT_EQ(paste(3, kColQlnk, "v"), PasteOutcome::kAccepted);
     EXPECT_EQ(paste(3, kColEncoder, "D-023B"), PasteOutcome::kRejected);  // encoder: N or I
@@ -392,8 +387,7 @@ TEST_F(EditTest, PasteAcceptsOnlyTextsThatFitTheColumn) {
     EXPECT_EQ(paste(3, kColDecoder, "C- 67.1"), PasteOutcome::kRejected);
     EXPECT_EQ(paste(3, kColDecoder, "D-024N"), PasteOutcome::kRejected);  // not a list code
     EXPECT_EQ(paste(3, kColDecoder, "-------"), PasteOutcome::kAccepted);
-    EXPECT_EQ(R(3).rxToneType, kNone);
-    EXPECT_EQ(R(3).txToneType, kNone);
+    EXPECT_EQ(ToneTypes(3), std::pair(kNone, kNone));
 
     // A refused transmit text leaves TX off as it was.
     EXPECT_EQ(paste(21, kColTx, "abc"), PasteOutcome::kRejected);
@@ -435,8 +429,7 @@ TEST_F(EditTest, PasteAcceptsOnlyTextsThatFitTheColumn) {
     EXPECT_EQ(paste(3, kColPri, "P"), PasteOutcome::kAccepted);
     EXPECT_EQ(table.pChannel, 4);
     EXPECT_EQ(paste(3, kColPri, "G"), PasteOutcome::kAccepted);
-    EXPECT_EQ(table.pChannel, 0);
-    EXPECT_EQ(table.gChannel, 7);
+    EXPECT_EQ(Marks(), std::pair(0, 7));
     EXPECT_EQ(paste(3, kColPri, "X"), PasteOutcome::kRejected);
 }
 

@@ -389,23 +389,21 @@ TEST_F(ViewTest, EscapeInTheEditorChangesNothing) {
 // Tags may hold Latin-1 letters; they copy as those letters and paste back.
 TEST_F(ViewTest, Latin1TagsCopyAndPasteBack) {
     QClipboard* clip = QGuiApplication::clipboard();
-    R(2).tag =
-        "\xC4"
-        "RZ\xE9";
+    R(2).tag = "\xC4RZ\xE9";  // \xC4 ends before 'R', which is no hex digit
     view->RefreshView();
     Select(2, kColTag);
     view->Copy();
     EXPECT_EQ(clip->text(), QString::fromUtf8("\u00C4RZ\u00E9    "));
     Select(3, kColTag);
     view->Paste();
-    EXPECT_EQ(R(3).tag,
-              "\xC4"
-              "RZ\xE9    ");
+    EXPECT_EQ(R(3).tag, "\xC4RZ\xE9    ");
 }
 
 // Copy and Paste from the Edit menu act on the group tag or the group
-// selector when one of them has the focus, never on the grid's cell.
-TEST_F(ViewTest, CopyAndPasteFollowTheFocusedGroupControl) {
+// selector when one of them has the focus, never on the grid's cell; so does
+// the help topic. The grid's columns and the group tag are the help window's
+// test.
+TEST_F(ViewTest, CopyPasteAndHelpFollowTheFocusedGroupControl) {
     QClipboard* clip = QGuiApplication::clipboard();
     Select(2, kColTag);  // the grid's current cell is a tag
     CCellEdit* tag = view->groupTagEdit();
@@ -420,6 +418,7 @@ TEST_F(ViewTest, CopyAndPasteFollowTheFocusedGroupControl) {
     EXPECT_EQ(channels->groupTags[0], "ZONE1   ");
 
     view->groupSelector()->setFocus();
+    EXPECT_EQ(view->HelpContext(), 338);
     view->Copy();
     EXPECT_EQ(clip->text(), "CB      ");
     clip->setText("WRONG");
@@ -474,12 +473,6 @@ TEST_F(ViewTest, ARadioWithoutTagsKeepsItsTags) {
     EXPECT_FALSE(view->editing());
     EXPECT_EQ(channels->groupTags[0], "  C  B  ");
     EXPECT_EQ(R(2).tag, "CB CH-03");
-}
-
-// The grid's columns and the group tag are the help window's test.
-TEST_F(ViewTest, TheGroupSelectorHasItsHelpTopic) {
-    view->groupSelector()->setFocus();
-    EXPECT_EQ(view->HelpContext(), 338);
 }
 
 }  // namespace

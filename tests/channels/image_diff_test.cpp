@@ -2,9 +2,6 @@
 // channels by number and grid column, bytes no field owns by offset.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "blocks/image_ops.h"
 #include "blocks/new_image_fixture.h"
 #include "channels/channel_file_tools.h"
 #include "channels/image_diff.h"

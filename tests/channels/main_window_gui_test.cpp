@@ -18,7 +18,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/app_instance.h"
 #include "app/main_frame.h"
 #include "blocks/channel_table.h"
 #include "blocks/image_ops.h"
@@ -26,15 +25,10 @@
 #include "channels/channel_columns.h"
 #include "channels/channel_view.h"
 #include "channels/visible_dialog.h"
-#include "document/document.h"
-#include "image/accessors.h"
-#include "image/process_state.h"
 #include "image/radio_image.h"
 #include "resources/command_ids.h"
 #include "support/gui/app_fixture.h"
-#include "support/test_support.h"
 #include "widgets/cell_edit.h"
-#include "widgets/filter_edit.h"
 #include "widgets/flex_grid.h"
 
 namespace kp07 {
@@ -56,10 +50,7 @@ class MainWindowTest : public test::RunningProgramTest {
 };
 
 TEST_F(MainWindowTest, ProfileItemsChooseTheColumnsAndTheMenuChecks) {
-    {
-        QSettings ini(ProfilePath(), QSettings::IniFormat);
-        ini.setValue("ITEM/ITEM2", 0);
-    }
+    QSettings(ProfilePath(), QSettings::IniFormat).setValue("ITEM/ITEM2", 0);
     Start();
     FlexGrid* grid = view->grid();
     EXPECT_EQ(grid->colWidth(kColTag), 0);
@@ -217,9 +208,7 @@ TEST_F(MainWindowTest, BrowsingTheGroupsLeavesTheDocumentUnchanged) {
     EXPECT_EQ(imageModified, 0);
     view->groupTagEdit()->setFocus();
     QTest::keyClick(view->groupTagEdit(), Qt::Key_End);
-    QTest::keyClick(view->groupTagEdit(), Qt::Key_Backspace);
-    QTest::keyClick(view->groupTagEdit(), Qt::Key_Backspace);
-    QTest::keyClick(view->groupTagEdit(), Qt::Key_Backspace);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(view->groupTagEdit(), Qt::Key_Backspace);
     EXPECT_EQ(imageModified, 1);
 }
 

@@ -151,16 +151,14 @@ TEST_F(FieldFixture, DoubleClickActsLikeEnter) {
 TEST(FilterEditLooks, ColoursComeFromTheSystemPalette) {
     const QPalette system = QApplication::palette();
     CFilterEdit field;
+    const auto shown = [&field](QPalette::ColorRole role) { return field.palette().color(role); };
     EXPECT_EQ(field.look(), Look::kBrowse);
-    EXPECT_EQ(field.palette().color(QPalette::Base),
-              system.color(QPalette::Active, QPalette::Base));
-    EXPECT_EQ(field.palette().color(QPalette::Text),
-              system.color(QPalette::Active, QPalette::Text));
+    EXPECT_EQ(shown(QPalette::Base), system.color(QPalette::Active, QPalette::Base));
+    EXPECT_EQ(shown(QPalette::Text), system.color(QPalette::Active, QPalette::Text));
     EXPECT_TRUE(field.isReadOnly());
 
     field.SetLook(Look::kEditing);
-    EXPECT_EQ(field.palette().color(QPalette::Base),
-              system.color(QPalette::Active, QPalette::ToolTipBase));
+    EXPECT_EQ(shown(QPalette::Base), system.color(QPalette::Active, QPalette::ToolTipBase));
     EXPECT_FALSE(field.isReadOnly());
 
     field.SetEnabled(false);

@@ -36,9 +36,7 @@ TEST(FilterKinds, EachKindAcceptsExactlyItsCharacters) {
 
 TEST(FilterKinds, SecondPositionTakesALetterCtoNAndNoDigit) {
     EXPECT_EQ(Accepted(9, 1), "CDEFGHIJKLMNcdefghijklmn");
-    EXPECT_EQ(Accepted(9, 0), "0123456789");
-    EXPECT_EQ(Accepted(9, 2), "0123456789");
-    EXPECT_EQ(Accepted(9, 7), "0123456789");
+    for (int caret : {0, 2, 7}) EXPECT_EQ(Accepted(9, caret), "0123456789") << caret;
 }
 
 TEST(FilterKinds, BackspaceAlwaysAndBitSevenOnlyInTheTagKind) {
@@ -83,12 +81,10 @@ TEST(CellCharTests, EachTestPassesExactlyItsCharacters) {
     EXPECT_EQ(Passed(IsHexChar), "0123456789ABCDEFabcdef");
     EXPECT_EQ(IsTagChar(0x1f, 0), 0);
     EXPECT_EQ(IsTagChar(0x7f, 0), 0);
-    for (int c : {kBackspaceChar}) {
-        EXPECT_EQ(IsTagChar(c, 0), c);
-        EXPECT_EQ(IsFreqChar(c), c);
-        EXPECT_EQ(IsToneDigit(c), c);
-        EXPECT_EQ(IsHexChar(c), c);
-    }
+    EXPECT_EQ(IsTagChar(kBackspaceChar, 0), kBackspaceChar);
+    EXPECT_EQ(IsFreqChar(kBackspaceChar), kBackspaceChar);
+    EXPECT_EQ(IsToneDigit(kBackspaceChar), kBackspaceChar);
+    EXPECT_EQ(IsHexChar(kBackspaceChar), kBackspaceChar);
 
     // The editor's modes pick their test; the tag modes and the letters of the
     // tone-digit mode judge a character with bit 7 set as its 7-bit twin.
