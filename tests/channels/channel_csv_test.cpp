@@ -80,8 +80,7 @@ class CsvTest : public ::testing::Test {
                 case 4:
                     r.rxToneType = r.txToneType = 2;
                     r.rxDcsCode = r.txDcsCode = 754;
-                    r.rxDcsBoth = 1;
-                    r.txDcsInverted = 1;
+                    r.rxDcsBoth = r.txDcsInverted = 1;
                     break;
                 case 5:
                     r.txToneType = 1;
