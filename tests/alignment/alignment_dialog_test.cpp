@@ -21,7 +21,6 @@
 #include "blocks/channel_table.h"
 #include "blocks/hardware_params.h"
 #include "blocks/image_ops.h"
-#include "image/process_state.h"
 #include "link/link_state.h"
 #include "link/simulated_line.h"
 #include "support/alignment_support.h"
@@ -52,15 +51,9 @@ class AlignmentDialogTest : public ::testing::Test {
         a.maxRefDeviationBase = 90;
         a.ctcssModulation = {60, 38};
         a.dcsModulation = {55, 35};
-        Tone ctcss;
-        ctcss.type = ToneType::kCtcss;
-        ctcss.ctcssTenths = 885;
-        channels->records[1].SetTxTone(ctcss);
+        channels->records[1].SetTxTone(Tone{ToneType::kCtcss, 885, 0, false, false});
         channels->records[1].bandwidth = 2;
-        Tone dcs;
-        dcs.type = ToneType::kDcs;
-        dcs.dcsCode = 23;
-        channels->records[2].SetTxTone(dcs);
+        channels->records[2].SetTxTone(Tone{ToneType::kDcs, 0, 23, false, false});
         channels->records[2].bandwidth = 1;
         channels->records[3].inUse = 0;
         channels->records[4].power = 1;
@@ -303,13 +296,12 @@ TEST_F(AlignmentDialogTest, ReadBackShowsTheReadingsAndTakesZeroToHundred) {
     radio.status = {0, 40, 120, 0};
     const struct {
         int item;
-        const char* typed;  // "" copies the last reading
-        bool ok;
+        const char* typed;          // "" copies the last reading
         std::vector<int> readings;  // one poll every 500 ms from a whole cycle
         int stored;
     } cases[] = {
-        {kItemRssi, "150", true, {120, 121, 122, 121, 120, 119, 118, 119}, 100},
-        {kItemSquelchThreshold, "", true, {40, 41, 42, 41, 40, 39, 38, 39}, 39},
+        {kItemRssi, "150", {120, 121, 122, 121, 120, 119, 118, 119}, 100},
+        {kItemSquelchThreshold, "", {40, 41, 42, 41, 40, 39, 38, 39}, 39},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.item);
@@ -331,18 +323,11 @@ TEST_F(AlignmentDialogTest, ReadBackShowsTheReadingsAndTakesZeroToHundred) {
         } else {
             QTest::mouseClick(editor.copyButton(), Qt::LeftButton);
         }
-        if (c.ok) {
-            QTest::mouseClick(editor.okButton(), Qt::LeftButton);
-            EXPECT_EQ(editor.valueField()->text(), QString::number(c.stored));
-        } else {
-            editor.reject();
-        }
+        QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+        EXPECT_EQ(editor.valueField()->text(), QString::number(c.stored));
         EXPECT_FALSE(editor.polling());
         const AlignmentData& a = hardware->alignment;
-        const int stored = c.item == kItemRssi               ? a.rssi[0]
-                           : c.item == kItemSquelchThreshold ? a.squelchThreshold[0]
-                                                             : a.squelchTight[0];
-        EXPECT_EQ(stored, c.stored);
+        EXPECT_EQ(int(c.item == kItemRssi ? a.rssi[0] : a.squelchThreshold[0]), c.stored);
     }
 }
 

@@ -7,8 +7,6 @@
 #include "blocks/channel_table.h"
 #include "blocks/hardware_params.h"
 #include "blocks/image_ops.h"
-#include "image/accessors.h"
-#include "image/process_state.h"
 #include "link/link_state.h"
 #include "link/simulated_line.h"
 #include "link/transfer_jobs.h"

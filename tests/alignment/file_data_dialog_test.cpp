@@ -11,7 +11,6 @@
 #include "image/accessors.h"
 #include "image/process_state.h"
 #include "support/gui/gui_helpers.h"
-#include "support/test_support.h"
 #include "widgets/cell_edit.h"
 #include "widgets/flex_grid.h"
 

@@ -13,12 +13,9 @@
 #include "channels/channel_csv.h"
 #include "channels/channel_file_tools.h"
 #include "document/data_file.h"
-#include "document/document.h"
 #include "image/accessors.h"
-#include "image/process_state.h"
 #include "resources/command_ids.h"
 #include "support/gui/app_fixture.h"
-#include "support/test_support.h"
 
 namespace kp07 {
 namespace {

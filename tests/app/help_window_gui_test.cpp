@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -28,14 +27,12 @@
 #include "blocks/image_ops.h"
 #include "channels/channel_columns.h"
 #include "channels/channel_view.h"
-#include "image/process_state.h"
 #include "link/transfer_dialog.h"
 #include "link/transfer_jobs.h"
 #include "params/grid_param_dialog.h"
 #include "resources/command_ids.h"
 #include "resources/help_contexts.h"
 #include "support/gui/app_fixture.h"
-#include "support/test_support.h"
 #include "widgets/cell_edit.h"
 #include "widgets/choice_list_dialog.h"
 #include "widgets/flex_grid.h"

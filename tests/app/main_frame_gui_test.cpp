@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QLocalServer>
@@ -14,7 +13,6 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -23,6 +21,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstring>
+#include <map>
 
 #include "alignment/factory_password.h"
 #include "alignment/password_dialog.h"
@@ -43,60 +42,56 @@
 #include "link/link_state.h"
 #include "resources/command_ids.h"
 #include "support/gui/app_fixture.h"
-#include "support/test_support.h"
 #include "support/tool_process.h"
 #include "widgets/enter_combo.h"
 
 namespace kp07 {
 namespace {
 
-class AppTest : public test::ProgramFolderTest {};
+class AppTest : public test::ProgramFolderTest {
+  protected:
+    // Writes `values` into the profile, as a user editing it by hand would.
+    void EditProfile(const std::map<QString, QVariant>& values) {
+        QSettings ini(ProfilePath(), QSettings::IniFormat);
+        for (const auto& [key, value] : values) ini.setValue(key, value);
+    }
+    int ProfileInt(const QString& key) const {
+        return QSettings(ProfilePath(), QSettings::IniFormat).value(key).toInt();
+    }
+};
 
 TEST_F(AppTest, AFirstStartWritesACompleteProfile) {
     AppProfile profile(ProfilePath());
     profile.ReadConfiguration();
-    QSettings ini(ProfilePath(), QSettings::IniFormat);
-    EXPECT_EQ(ini.value("Initialize/COM_PORT").toInt(), 1);
-    EXPECT_EQ(ini.value("Initialize/COM_SPD").toInt(), 0);
-    for (int i = 0; i < 18; ++i)
-        EXPECT_EQ(ini.value(QString("ITEM/ITEM%1").arg(i)).toInt(), 1) << i;
+    EXPECT_EQ(ProfileInt("Initialize/COM_PORT"), 1);
+    EXPECT_EQ(ProfileInt("Initialize/COM_SPD"), 0);
+    for (int i = 0; i < 18; ++i) EXPECT_EQ(ProfileInt(QString("ITEM/ITEM%1").arg(i)), 1) << i;
 }
 
 TEST_F(AppTest, OutOfRangeProfileValuesAreReplacedAndWrittenBack) {
     for (int bad : {0, 17}) {
-        {
-            QSettings ini(ProfilePath(), QSettings::IniFormat);
-            ini.setValue("Initialize/COM_PORT", bad);
-            ini.setValue("Initialize/COM_SPD", 5);
-            ini.setValue("ITEM/ITEM2", 0);
-            ini.setValue("Initialize/CX", 400);
-        }
+        EditProfile({{"Initialize/COM_PORT", bad},
+                     {"Initialize/COM_SPD", 5},
+                     {"ITEM/ITEM2", 0},
+                     {"Initialize/CX", 400}});
         AppProfile profile(ProfilePath());
         profile.ReadConfiguration();
-        EXPECT_EQ(comPort, 1);
-        EXPECT_EQ(comSpeed, 0);
-        EXPECT_EQ(visibleItems[2], 0);
-        EXPECT_EQ(profile.WindowSize(), QSize(835, 540));
-        QSettings ini(ProfilePath(), QSettings::IniFormat);
-        EXPECT_EQ(ini.value("Initialize/COM_PORT").toInt(), 1);
-        EXPECT_EQ(ini.value("Initialize/COM_SPD").toInt(), 0);
+        EXPECT_EQ(comPort, 1) << bad;
+        EXPECT_EQ(comSpeed, 0) << bad;
+        EXPECT_EQ(visibleItems[2], 0) << bad;
+        EXPECT_EQ(profile.WindowSize(), QSize(835, 540)) << bad;
+        EXPECT_EQ(ProfileInt("Initialize/COM_PORT"), 1) << bad;
+        EXPECT_EQ(ProfileInt("Initialize/COM_SPD"), 0) << bad;
     }
     // A size far beyond the screen (a hand-edited profile) is held to it.
-    {
-        QSettings ini(ProfilePath(), QSettings::IniFormat);
-        ini.setValue("Initialize/CX", 2000000000);
-        ini.setValue("Initialize/CY", 2000000000);
-    }
+    EditProfile({{"Initialize/CX", 2000000000}, {"Initialize/CY", 2000000000}});
     {
         AppProfile profile(ProfilePath());
         const QSize room = QGuiApplication::primaryScreen()->availableSize();
         EXPECT_EQ(profile.WindowSize(), QSize(qMax(835, room.width()), qMax(540, room.height())));
     }
     // A mapped port device reaches the link.
-    {
-        QSettings ini(ProfilePath(), QSettings::IniFormat);
-        ini.setValue("Ports/COM3", "/dev/ttyUSB0");
-    }
+    EditProfile({{"Ports/COM3", "/dev/ttyUSB0"}});
     AppProfile profile(ProfilePath());
     profile.ReadConfiguration();
     EXPECT_EQ(PortDevice(3), "/dev/ttyUSB0");
@@ -272,15 +267,13 @@ TEST_F(FrameTest, SignalingFamilyChoosesTheEnabledCommands) {
     }
     // A 2-tone default file chooses the 2-tone set when the document builds
     // its image, a 5-tone one the 5-tone set.
-    signalingType->type = 0;
-    doc.WriteDefaultFile(dir.path().toStdString() + "/defaultu.k07");
-    doc.OnNewDocument();
-    EXPECT_FALSE(frame->fiveToneMenus());
-    EXPECT_FALSE(frame->Action(32788)->isEnabled());
-    signalingType->type = 1;
-    doc.WriteDefaultFile(dir.path().toStdString() + "/defaultu.k07");
-    doc.OnNewDocument();
-    EXPECT_TRUE(frame->fiveToneMenus());
+    for (unsigned type : {0u, 1u}) {
+        signalingType->type = type;
+        doc.WriteDefaultFile(dir.path().toStdString() + "/defaultu.k07");
+        doc.OnNewDocument();
+        EXPECT_EQ(frame->fiveToneMenus(), type == 1) << type;
+        EXPECT_EQ(frame->Action(32788)->isEnabled(), type == 1) << type;
+    }
 }
 
 TEST_F(FrameTest, ClockAndWindowSize) {
@@ -347,8 +340,7 @@ TEST_F(FrameTest, ClosingAsksBeforeDroppingChanges) {
     EXPECT_EQ(messages.last(), "Save changes to <none>?");
     messages.Answer(MsgResult::kNo);
     EXPECT_TRUE(frame->close());
-    QSettings ini(ProfilePath(), QSettings::IniFormat);
-    EXPECT_GE(ini.value("Initialize/CX").toInt(), 835);
+    EXPECT_GE(QSettings(ProfilePath(), QSettings::IniFormat).value("Initialize/CX").toInt(), 835);
 }
 
 TEST_F(FrameTest, GeneralHelpNeedsNoHelpFile) {

@@ -462,9 +462,7 @@ TEST(Blocks, GroupNormalisationNeverLoopsOrOverruns) {
 
     // Sizes from a damaged image are cut back in group order.
     table.SetGroupSizes({200, 100, 100, 0, 0, 0, 255});
-    EXPECT_EQ(table.groupSizes()[0], 128u);
-    EXPECT_EQ(table.groupSizes()[1], 40u);
-    EXPECT_EQ(table.groupSizes()[2], 0u);
+    EXPECT_EQ(table.groupSizes(), (std::array<unsigned, kGroupCount>{128, 40, 0, 0, 0, 0, 0}));
     EXPECT_EQ(table.allocated(), 168);
     table.SelectGroup(9);
     EXPECT_EQ(table.currentGroup, 0);

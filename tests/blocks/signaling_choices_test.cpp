@@ -98,12 +98,9 @@ TEST(SignalingChoices, FirstPairChooserListsOnlyPairsWithTones) {
     dtmf.SetTwoToneDefaults();
     dtmf.pairs[1] = {0, 0, PairGroup::kOff};
     const FirstPairChooser chooser = MakeFirstPairChooser(dtmf.pairs);
-    ASSERT_EQ(chooser.texts.size(), 10u);
-    EXPECT_EQ(chooser.texts[0], "Disable");
-    EXPECT_EQ(chooser.texts[1], "Pair #1");
-    EXPECT_EQ(chooser.texts[2], "Pair #3");
-    EXPECT_EQ(chooser.texts[9], "Pair #10");
-    EXPECT_EQ(chooser.values[2], 3u);
+    EXPECT_EQ(chooser.texts, (ChoiceTexts{"Disable", "Pair #1", "Pair #3", "Pair #4", "Pair #5",
+                                          "Pair #6", "Pair #7", "Pair #8", "Pair #9", "Pair #10"}));
+    EXPECT_EQ(chooser.values, (std::vector<unsigned>{0, 1, 3, 4, 5, 6, 7, 8, 9, 10}));
     EXPECT_EQ(chooser.LineOf(10), 9);
     EXPECT_EQ(chooser.LineOf(2), 0);  // not offered: Disable is selected
     EXPECT_EQ(FirstPairText(0), "-");

@@ -10,6 +10,7 @@
 namespace kp07 {
 namespace {
 
+using test::BytesAt;
 using test::FieldCatalog;
 using test::FilledImage;
 
@@ -61,9 +62,9 @@ TEST(Accessors, ChannelBitmapsAddressSlotsByBitOfByte) {
 TEST(Accessors, TagsKeepTheTopTwoBitsAndStoreUnknownCharactersAsSpace) {
     RadioImage im = FilledImage(0xC0);
     SetGroupTag(im, 2, "ab?Z9()_");
-    const std::uint8_t expected[8] = {0xC0 | 36, 0xC0 | 36, 0xC0 | 36, 0xC0 | 35,
-                                      0xC0 | 9,  0xC0 | 37, 0xC0 | 38, 0xC0 | 48};
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(im[153 + 16 + i], expected[i]) << i;
+    EXPECT_TRUE(BytesAt(
+        im, 153 + 16,
+        {0xC0 | 36, 0xC0 | 36, 0xC0 | 36, 0xC0 | 35, 0xC0 | 9, 0xC0 | 37, 0xC0 | 38, 0xC0 | 48}));
     EXPECT_EQ(GetGroupTag(im, 2), "   Z9()_");
 
     // Short tags are completed with spaces; codes 49-63 end a tag.
@@ -74,25 +75,20 @@ TEST(Accessors, TagsKeepTheTopTwoBitsAndStoreUnknownCharactersAsSpace) {
 
     // The power-on tag writes whole bytes.
     SetPowerOnTag(im, " KR-318 ");
-    EXPECT_EQ(im[145], 36);
-    EXPECT_EQ(im[146], 20);  // 'K'
-    EXPECT_EQ(im[148], 40);  // '-'
+    EXPECT_TRUE(BytesAt(im, 145, {36, 20, 27, 40}));  // " KR-"
 }
 
 TEST(Accessors, DtmfCodesPackDigitsAndLeaveUnusedBytes) {
     RadioImage im = FilledImage(0x77);
     SetSpeedDialCode(im, 0, "123");
-    EXPECT_EQ(im[9], 0x31);
-    EXPECT_EQ(im[10], 0x23);
-    EXPECT_EQ(im[11], 0x77);  // past the last digit: left as it was
+    // Past the last digit the bytes are left as they were.
+    EXPECT_TRUE(BytesAt(im, 9, {0x31, 0x23, 0x77}));
     SetSpeedDialCode(im, 1, "12");
-    EXPECT_EQ(im[17], 0x21);
-    EXPECT_EQ(im[18], 0x20);  // the half byte after an even last digit is 0
+    EXPECT_TRUE(BytesAt(im, 17, {0x21, 0x20}));  // the half byte after an even last digit is 0
     EXPECT_EQ(GetSpeedDialCode(im, 1), "12");
 
     SetAniCode(im, "");
-    EXPECT_EQ(im[7630], 0x0F);
-    for (int i = 7631; i <= 7637; ++i) EXPECT_EQ(im[i], 0x77) << i;
+    EXPECT_TRUE(BytesAt(im, 7630, {0x0F, 0x77, 0x77, 0x77, 0x77, 0x77, 0x77, 0x77}));
     EXPECT_EQ(GetAniCode(im), "");
 
     // Lower case is stored upper case; 15 digits is the most a block holds.
@@ -105,7 +101,7 @@ TEST(Accessors, DtmfCodesPackDigitsAndLeaveUnusedBytes) {
     for (int i = 0; i < 8; ++i) im[9 + 8 * 9 + i] = 0xFF;
     EXPECT_EQ(GetSpeedDialCode(im, 9), std::string(15, '#'));
     SetSpeedDialCode(im, 9, std::string(15, '#'));
-    EXPECT_TRUE(test::BytesAt(im, 81, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_TRUE(BytesAt(im, 81, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
 }
 
 TEST(Accessors, SharedBytesKeepTheirOtherFields) {
@@ -114,8 +110,7 @@ TEST(Accessors, SharedBytesKeepTheirOtherFields) {
     SetPChannel(im, 100, 5);
     EXPECT_EQ(im[90], 0x25);  // G group high nibble, P group low nibble
     SetPChannel(im, 0, 9);
-    EXPECT_EQ(im[90], 0x20);
-    EXPECT_EQ(im[91], 0);
+    EXPECT_TRUE(BytesAt(im, 90, {0x20, 0}));
     EXPECT_EQ(GetPChannel(im), 0u);
     EXPECT_EQ(GetGChannel(im), 40u);
 
@@ -133,8 +128,7 @@ TEST(Accessors, SharedBytesKeepTheirOtherFields) {
 TEST(Accessors, FirmwareVersionIsBcd) {
     RadioImage im = FilledImage(0);
     SetFirmwareVersion(im, 400);
-    EXPECT_EQ(im[0], 0x04);
-    EXPECT_EQ(im[1], 0x00);
+    EXPECT_TRUE(BytesAt(im, 0, {0x04, 0x00}));
     im[0] = 0x03;
     im[1] = 0x99;
     EXPECT_EQ(GetFirmwareVersion(im), 399u);
@@ -173,10 +167,7 @@ TEST(Accessors, ChannelSelectorsAndSplitFields) {
 
     // 5-tone digits are read from the last byte down, low nibble first.
     SetDecodeNumber(dec, "12345");
-    EXPECT_EQ(im[6959], 0xFF);
-    EXPECT_EQ(im[6960], 0xF5);
-    EXPECT_EQ(im[6961], 0x43);
-    EXPECT_EQ(im[6962], 0x21);
+    EXPECT_TRUE(BytesAt(im, 6959, {0xFF, 0xF5, 0x43, 0x21}));
     EXPECT_EQ(GetDecodeNumber(dec), "12345");
 }
 
@@ -186,8 +177,7 @@ TEST(Accessors, EmergencyChannelStoresTheGroupOfItsChannel) {
     for (int g = 0; g < 7; ++g) im[281 + g] = std::uint8_t(sizes[g]);
     im[141] = 0x20;  // silent mode survives
     SetEmergencyChannel(im, 79);
-    EXPECT_EQ(im[142], 77);
-    EXPECT_EQ(im[141], 0x80 | 0x20 | 1);
+    EXPECT_TRUE(BytesAt(im, 141, {0x80 | 0x20 | 1, 77}));
     EXPECT_EQ(GetEmergencyChannel(im), 79u);
     SetEmergencyChannel(im, 2);
     EXPECT_EQ(im[142], 0);

@@ -148,37 +148,28 @@ TEST(FrequencyCodec, PlaceOnRaster) {
 }
 
 TEST(ToneCodec, WordsOfEachType) {
-    std::uint8_t word[2] = {0xFF, 0xFF};
-    Bytes bytes(word, 2);
-    WriteTone(bytes, Tone{ToneType::kDcs, 0, 23, true, false});
-    EXPECT_EQ(word[0], 224);
-    EXPECT_EQ(word[1], 19);
-    Tone t = ReadTone(bytes);
-    EXPECT_EQ(t.type, ToneType::kDcs);
-    EXPECT_EQ(t.dcsCode, 23);
-    EXPECT_TRUE(t.inverted);
-    EXPECT_FALSE(t.both);
-
-    WriteTone(bytes, Tone{ToneType::kDcs, 0, 754, false, true});  // word 492
-    EXPECT_EQ(word[0], 192 + 16 + 1);
-    EXPECT_EQ(word[1], 492 - 256);
-
-    WriteTone(bytes, Tone{ToneType::kCtcss, 670, 0, false, false});
-    EXPECT_EQ(word[0], 128 + 2);
-    EXPECT_EQ(word[1], 670 - 512);
-    t = ReadTone(bytes);
-    EXPECT_EQ(t.type, ToneType::kCtcss);
-    EXPECT_EQ(t.ctcssTenths, 670);
-
-    WriteTone(bytes, Tone{});
-    EXPECT_EQ(word[0], 0);
-    EXPECT_EQ(word[1], 0);
-    EXPECT_EQ(ReadTone(bytes).type, ToneType::kOff);
+    const struct {
+        Tone tone;
+        int high, low;  // the word's two bytes
+    } cases[] = {
+        {Tone{ToneType::kDcs, 0, 23, true, false}, 224, 19},
+        {Tone{ToneType::kDcs, 0, 754, false, true}, 192 + 16 + 1, 492 - 256},  // word 492
+        {Tone{ToneType::kCtcss, 670, 0, false, false}, 128 + 2, 670 - 512},
+        {Tone{}, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const std::string label = FormatTone(c.tone, true);
+        std::uint8_t word[2] = {0xFF, 0xFF};
+        Bytes bytes(word, 2);
+        WriteTone(bytes, c.tone);
+        EXPECT_EQ(word[0], c.high) << label;
+        EXPECT_EQ(word[1], c.low) << label;
+        EXPECT_EQ(ReadTone(bytes), c.tone) << label;
+    }
 
     // Reading ignores b7: a value without it is still CTCSS.
-    word[0] = 0x02;
-    word[1] = 0x9E;
-    EXPECT_EQ(ReadTone(bytes).ctcssTenths, 670);
+    std::uint8_t word[2] = {0x02, 0x9E};
+    EXPECT_EQ(ReadTone(Bytes(word, 2)).ctcssTenths, 670);
 }
 
 TEST(ToneCodec, DisplayForms) {
@@ -189,7 +180,6 @@ TEST(ToneCodec, DisplayForms) {
     EXPECT_EQ(FormatTone(Tone{ToneType::kDcs, 0, 23, false, true}, true), "D-023B");
     EXPECT_EQ(FormatTone(Tone{ToneType::kDcs, 0, 23, false, true}, false), "D-023N");
     EXPECT_EQ(FormatTone(Tone{}, true), "-------");
-    EXPECT_STREQ(kNoTransmitFrequency, "---.-----");
     EXPECT_EQ(FormatFrequency(476.425), "476.42500");
 }
 

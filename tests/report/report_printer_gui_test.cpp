@@ -16,12 +16,10 @@
 #include "app/main_frame.h"
 #include "app/print_commands.h"
 #include "blocks/image_ops.h"
-#include "document/document.h"
 #include "report/report_builder.h"
 #include "report/report_printer.h"
 #include "resources/command_ids.h"
 #include "support/gui/app_fixture.h"
-#include "support/test_support.h"
 
 namespace kp07 {
 namespace {

@@ -11,7 +11,6 @@
 
 #include "app/help_window.h"
 #include "channels/channel_columns.h"
-#include "resources/command_ids.h"
 #include "resources/help_contexts.h"
 #include "resources/menu_table.h"
 
