@@ -5,18 +5,14 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include "app/about_dialog.h"
-#include "app/app_profile.h"
 #include "app/help_commands.h"
 #include "app/help_text_dialog.h"
 #include "app/main_frame.h"
-#include "blocks/image_ops.h"
-#include "document/document.h"
 #include "resources/command_ids.h"
-#include "support/test_support.h"
+#include "support/gui/app_fixture.h"
 
 namespace kp07 {
 namespace {
@@ -29,15 +25,12 @@ TEST(HelpDialogsTest, AboutShowsTheVersionInCourierNew) {
     EXPECT_EQ(about.productLabel()->font().pointSize(), 10);
 }
 
-TEST(HelpDialogsTest, GetStartedThenCommonProblemsInTheSameWindow) {
-    ResetProcessStateForTest();
-    CreateImageAndBlocks();
-    QTemporaryDir dir;
-    AppProfile profile(dir.path() + "/kp07xt.ini");
-    CKP05Doc doc;
-    CMainFrame frame(doc, profile);
-    InstallHelpCommands(frame);
+class HelpCommandsTest : public test::MainFrameTest {
+  protected:
+    void InstallCommands() override { InstallHelpCommands(*frame); }
+};
 
+TEST_F(HelpCommandsTest, GetStartedThenCommonProblemsInTheSameWindow) {
     const struct {
         int command;
         const char* caption;
@@ -48,7 +41,7 @@ TEST(HelpDialogsTest, GetStartedThenCommonProblemsInTheSameWindow) {
     };
     QStringList texts;
     for (const auto& c : cases) {
-        EXPECT_TRUE(frame.Action(c.command)->isEnabled());
+        EXPECT_TRUE(frame->Action(c.command)->isEnabled());
         QString caption;
         QTimer::singleShot(0, [&] {
             auto* window = qobject_cast<CHelpTextDlg*>(QApplication::activeModalWidget());
@@ -57,7 +50,7 @@ TEST(HelpDialogsTest, GetStartedThenCommonProblemsInTheSameWindow) {
             texts << window->textField()->toPlainText();
             window->accept();
         });
-        frame.Trigger(c.command);
+        frame->Trigger(c.command);
         EXPECT_EQ(caption, c.caption);
         ASSERT_FALSE(texts.isEmpty());
         const QString text = texts.last();
@@ -65,8 +58,6 @@ TEST(HelpDialogsTest, GetStartedThenCommonProblemsInTheSameWindow) {
         EXPECT_FALSE(text.contains('\r'));
     }
     EXPECT_NE(texts.value(0), texts.value(1));
-    DestroyImageAndBlocks();
-    ResetProcessStateForTest();
 }
 
 }  // namespace

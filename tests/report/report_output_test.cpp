@@ -156,10 +156,11 @@ TEST_F(ReportOutputTest, PdfReadsBackAsTheReportsLines) {
 
 TEST_F(ReportOutputTest, KpReportWritesTextOrPdfAndNothingForABadFile) {
     const std::string file = dir.File("CB.K07");
-    {
+    const auto writeFile = [&](double splitMHz) {
         test::MessageRecorder quiet;
-        ASSERT_TRUE(WriteDataFile(file, *radioImage, TrailerFromOffset(0.0)));
-    }
+        return WriteDataFile(file, *radioImage, TrailerFromOffset(splitMHz));
+    };
+    ASSERT_TRUE(writeFile(0.0));
     const test::ToolResult text = test::RunKp07({"report", file, "--date", "7/4/2025"});
     EXPECT_EQ(text.status, 0) << text.errors;
     EXPECT_EQ(text.output, ReportPlainText(BuildReport(*radioImage, file, "7/4/2025", 0.0)));
@@ -172,10 +173,7 @@ TEST_F(ReportOutputTest, KpReportWritesTextOrPdfAndNothingForABadFile) {
 
     // A damaged trailer prints as the few MHz the program takes from it, not
     // as a number three hundred characters long that shrinks every page.
-    {
-        test::MessageRecorder quiet;
-        ASSERT_TRUE(WriteDataFile(file, *radioImage, TrailerFromOffset(-1e270)));
-    }
+    ASSERT_TRUE(writeFile(-1e270));
     const test::ToolResult damagedSplit = test::RunKp07({"report", file});
     EXPECT_EQ(damagedSplit.status, 0) << damagedSplit.errors;
     EXPECT_NE(damagedSplit.output.find("Default Split:       -99.9 MHz"), std::string::npos);

@@ -109,21 +109,17 @@ TEST(HelpPages, TopicsLandOnTheirDialogsPages) {
 }
 
 TEST(HelpPages, ContextRequestsFollowTheHelpIdTable) {
-    const struct {
-        int d;
-        int expected;
-    } cases[] =
-        {
-            {131200, 305},   // the main window: what the view reports
-            {131403, 4203},  // these dialogs: what the dialog reports
-            {131407, 4203},   {131264, 4203},   {131267, 4203},   {131268, 4203},
-            {387099, 387099}, {387102, 387102}, {123203, 123203}, {98378, 98378},
-            {123200, 123200}, {98369, 1000},    {98370, 1001},    {98336, 98364},
-            {98354, 98364},   {98331, 4620},    {98329, 4532},    {98366, 335},
-            {98308, 98308},   {131402, 131402}, {98321, 4502},  // 2-Tone Systems opens its own
-                                                                // grid's topic
-        };
-    for (const auto& c : cases) EXPECT_EQ(HelpContextFor(c.d, 305, 4203), c.expected) << c.d;
+    // {help id, topic}: the main window (131200) asks for what the view
+    // reports (305), the dialogs 131403 to 131268 for what the dialog
+    // reports (4203), and 2-Tone Systems (98321) for its own grid's topic.
+    const std::pair<int, int> cases[] = {
+        {131200, 305},    {131403, 4203},   {131407, 4203},   {131264, 4203},   {131267, 4203},
+        {131268, 4203},   {387099, 387099}, {387102, 387102}, {123203, 123203}, {98378, 98378},
+        {123200, 123200}, {98369, 1000},    {98370, 1001},    {98336, 98364},   {98354, 98364},
+        {98331, 4620},    {98329, 4532},    {98366, 335},     {98308, 98308},   {131402, 131402},
+        {98321, 4502},
+    };
+    for (const auto& [d, expected] : cases) EXPECT_EQ(HelpContextFor(d, 305, 4203), expected) << d;
     EXPECT_EQ(HelpContextFor(kMainWindowHelpId, 0, 0), 0);
 }
 
