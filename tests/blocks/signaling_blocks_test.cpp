@@ -73,9 +73,7 @@ TEST(SignalingBlocks, EveryFieldHasItsOwnBits) {
         b.pairs[3] = {3490, 15135, PairGroup::kMotorola};
         const RadioImage im = StoredOnZero(b);
         EXPECT_EQ(im[2], 0x98);
-        EXPECT_EQ(im[5], 0x0C);
-        EXPECT_EQ(im[7], 0x02);
-        EXPECT_EQ(im[8], 0x16);
+        EXPECT_TRUE(BytesAt(im, 5, {0x0C, 0x00, 0x02, 0x16}));  // byte 6 is not the block's
         EXPECT_EQ(im[81], 0x14);
         EXPECT_EQ(im[128], 0xA0);
         EXPECT_TRUE(BytesAt(im, 7571, {0x9B, 0x98, 200}));
@@ -205,8 +203,9 @@ TEST(SignalingBlocks, TwoToneSystemBitsAndTheSignalingChangeClear) {
     systems.entries[0] = {10, false, true};
     systems.entries[1] = {0, true, false};
     systems.Store(im);
-    EXPECT_EQ(im[7614], 0x9B);  // pair 10: b4-7 = 9, b3 on; auto reset; ANI kept
-    EXPECT_EQ(im[7615], 0x05);  // off clears b3-7; second pair; ANI kept
+    // 7614, pair 10: b4-7 = 9, b3 on; auto reset; ANI kept. 7615, off: b3-7
+    // cleared; second pair; ANI kept.
+    EXPECT_TRUE(BytesAt(im, 7614, {0x9B, 0x05}));
     RadioImage zero = FilledImage(0);
     systems.Store(zero);
     EXPECT_EQ(zero[7614], 0x9A);

@@ -27,8 +27,7 @@ TEST(FrequencyCodec, ReceiveCountCarriesTheIfAndBit16) {
     // (6250 Hz): (476.425 - 50.85) MHz / 6250 Hz = 68092 = 0x109FC.
     WriteRxFrequency(rec, 476.425, 1, 2, 50.85, 0);
     EXPECT_EQ(im[kSlot0 + 2] & 0x80, 0x80);
-    EXPECT_EQ(im[kSlot0 + 8], 0x09);
-    EXPECT_EQ(im[kSlot0 + 9], 0xFC);
+    EXPECT_TRUE(test::BytesAt(im, kSlot0 + 8, {0x09, 0xFC}));
     EXPECT_EQ(FormatFrequency(ReadRxFrequency(rec, 1, 2, true, 50.85, 0)), "476.42500");
 
     // A later smaller count clears bit 16 again.
@@ -40,8 +39,7 @@ TEST(FrequencyCodec, ReceiveCountCarriesTheIfAndBit16) {
     // The transmit count uses byte 2 b6 as its bit 16 and no IF.
     WriteTxFrequency(rec, 477.175, 1, 2);  // 76348 = 0x12A3C
     EXPECT_EQ(im[kSlot0 + 2] & 0x40, 0x40);
-    EXPECT_EQ(im[kSlot0 + 10], 0x2A);
-    EXPECT_EQ(im[kSlot0 + 11], 0x3C);
+    EXPECT_TRUE(test::BytesAt(im, kSlot0 + 10, {0x2A, 0x3C}));
     WriteTxFrequency(rec, 150.0, 0, 1);  // 30000
     EXPECT_EQ(im[kSlot0 + 2] & 0x40, 0);
 }
@@ -55,8 +53,7 @@ TEST(FrequencyCodec, FloatingPointShortfallIsRoundedUpToTheStep) {
     // Writing exactly 0 clears the count and keeps bit 16.
     im[kSlot0 + 2] = 0x40;
     WriteTxFrequency(rec, 0.0, 0, 0);
-    EXPECT_EQ(im[kSlot0 + 10], 0);
-    EXPECT_EQ(im[kSlot0 + 11], 0);
+    EXPECT_TRUE(test::BytesAt(im, kSlot0 + 10, {0, 0}));
     EXPECT_EQ(im[kSlot0 + 2], 0x40);
 }
 
