@@ -137,7 +137,7 @@ TEST_F(EditTest, TypedTonesAreCheckedAndRefusalsRestoreTheTypes) {
     EXPECT_EQ(R(1).txDcsCode, 23.0);
     EXPECT_EQ(R(1).rxCtcss, 1000);
 
-    // A bare "D-" stores nothing (the old code stays) and asks for the list.
+    // A bare prefix ("C-" here) stores nothing (the old code stays) and asks for the list.
     R(2).rxToneType = R(2).txToneType = kDcs;
     R(2).rxDcsCode = R(2).txDcsCode = 23;
     StartToneTyping(table, 2, kColDecoder, 'c');
