@@ -117,11 +117,15 @@ CAlignmentDlg::CAlignmentDlg(QWidget* parent) : QDialog(parent), channelList_(ne
 
     // The way in selected channel 1 on the radio. When channel 1 is not in
     // use, the first channel of the list is selected and shown instead, so
-    // that the list, the fields and the radio agree.
+    // that the list, the fields and the radio agree. Should the radio refuse
+    // it, the radio is still on channel 1: that is the channel shown (values
+    // are worked back from the shown channel), and the list selects nothing.
     int first = 0;
     if (channelList_->count() > 0) first = channelList_->itemData(0).toInt();
     if (first != 0 && SelectChannel(first) != kLinkOk) {
         ShowMessage(kMsgChannelError, MsgButtons::kOk, MsgIcon::kExclamation);
+        first = 0;
+        channelList_->setCurrentIndex(-1);
     }
     ShowChannel(first);
     connect(channelList_, qOverload<int>(&QComboBox::currentIndexChanged), this,

@@ -145,11 +145,24 @@ TEST_F(AlignmentDialogTest, ChannelsShowTheirDataAndTheSliderStartsTheirTransmis
 // so that what is shown is what the radio works on.
 TEST_F(AlignmentDialogTest, WithoutChannelOneTheFirstListedChannelIsShownAndSelected) {
     channels->records[0].inUse = 0;
+    {
+        CAlignmentDlg dialog;
+        EXPECT_EQ(dialog.channelList()->currentText(), "2");
+        EXPECT_EQ(dialog.channel(), 1);
+        EXPECT_EQ(dialog.channelField(0)->text(), "476.45000 ");
+        EXPECT_EQ(ToldLine(), "30h 01, 32h 35, 39h 81");
+    }
+    // A radio that does not take the channel stays on channel 1, and so
+    // does the dialog; choosing from the list still works afterwards.
+    cable->wire().PullLead();
     CAlignmentDlg dialog;
-    EXPECT_EQ(dialog.channelList()->currentText(), "2");
-    EXPECT_EQ(dialog.channel(), 1);
-    EXPECT_EQ(dialog.channelField(0)->text(), "476.45000 ");
-    EXPECT_EQ(ToldLine(), "30h 01, 32h 35, 39h 81");
+    EXPECT_EQ(messages.last(), "Ch Error");
+    EXPECT_EQ(dialog.channel(), 0);
+    EXPECT_EQ(dialog.channelList()->currentIndex(), -1);
+    EXPECT_EQ(dialog.channelField(0)->text(), "476.42500 ");
+    dialog.channelList()->setCurrentIndex(0);
+    EXPECT_EQ(dialog.channel(), 0);
+    EXPECT_EQ(dialog.channelList()->currentIndex(), -1);
 }
 
 TEST_F(AlignmentDialogTest, SliderValueFieldStepsTypesAndStopsAtTheEnds) {
