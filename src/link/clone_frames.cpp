@@ -72,10 +72,12 @@ int ReceiveFrame(std::uint8_t command, std::uint8_t length, std::uint8_t* destin
     r = ReadFrameByte(port, &byte);
     if (r != kLinkOk) return r;
     if (byte != length) return kLinkFailed;
+    // The data a byte at a time, each with the wait of a single byte: a
+    // radio that pauses inside a reply is waited for as at its start.
     const std::size_t count = length > 0 ? length - 1u : 0u;
-    if (count > 0) {
-        r = port.ReadBytes(destination, count);
-        if (r != kReadOk) return r == kReadLineError ? kLinkFailed : kLinkSilent;
+    for (std::size_t i = 0; i < count; ++i) {
+        r = ReadFrameByte(port, &destination[i]);
+        if (r != kLinkOk) return r;
     }
     std::uint8_t sum = 0;
     if (port.ReadByte(&sum) != kReadOk) return kLinkSilent;

@@ -221,6 +221,9 @@ TEST_F(SerialPortTest, AFrameOrAckWithAByteBehindItIsNotTaken) {
     reply.push_back(sum);
     std::vector<std::uint8_t> shifted = reply;
     shifted.insert(shifted.begin() + 42, stray);
+    // The reply cut after the length byte and 64 data bytes.
+    const std::vector<std::uint8_t> head(reply.begin(), reply.begin() + 66);
+    const std::vector<std::uint8_t> tail(reply.begin() + 66, reply.end());
     const std::int64_t characterUs = 1146;  // 9600 baud
     struct Case {
         const char* what;
@@ -234,6 +237,10 @@ TEST_F(SerialPortTest, AFrameOrAckWithAByteBehindItIsNotTaken) {
         {"a stray byte that the sum does not see", shifted, -1, {}, kLinkFailed},
         {"a byte one character behind", reply, characterUs, {0x41}, kLinkFailed},
         {"a byte long after", reply, 50000, {0x41}, kLinkOk},
+        // Inside the data each byte is waited for as long as the first.
+        {"a pause of 300 ms inside", head, 300000, tail, kLinkOk},
+        {"a pause of 600 ms inside", head, 600000, tail, kLinkSilent},
+        {"a reply that stops", head, -1, {}, kLinkSilent},
     };
     for (const Case& c : cases) {
         line->chunks.clear();
