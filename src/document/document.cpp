@@ -133,6 +133,8 @@ void CKP05Doc::TakeBandDefaultFile(int band) {
             break;
     }
     SetTitle();
+    // The band's file may be of the other signaling family.
+    if (host_) host_->SignalingFamilyChanged(IsFiveTone(*radioImage));
 }
 
 void CKP05Doc::BuildImage() {

@@ -304,16 +304,20 @@ TEST_F(FrameTest, DialogBracketRebuildsReloadsAndRefreshes) {
     EXPECT_EQ(channels->groupSizes()[0], 70u);
 }
 
-// A band change takes the band's default file with its offset; one that
-// does not read is written afresh and the document has no name.
+// A band change takes the band's default file with its offset and its
+// signaling family; one that does not read is written afresh and the
+// document has no name.
 TEST_F(FrameTest, BandChangeTakesTheDefaultFileOfTheBand) {
     QTemporaryDir programDir;  // not the current folder
     SetExecutableDirectoryForTest(programDir.path().toStdString());
     const std::string path = programDir.path().toStdString() + "/defaultv.k07";
     RadioImage fileImage = *radioImage;
     SetGroupChannelCount(fileImage, 0, 70);
+    SetSignalingType(fileImage, kTwoTone);
     ASSERT_TRUE(WriteDataFile(path, fileImage, TrailerFromOffset(2.5)));
     ASSERT_TRUE(hardware->IsUpperBand());
+    ASSERT_TRUE(frame->fiveToneMenus());
+    for (int id : {32784, 32788}) frame->SetCommandHandler(id, [] {});
 
     autoTxOffsetMHz = 0.0;
     frame->ApplyRefresh(kRefreshBand);
@@ -321,6 +325,9 @@ TEST_F(FrameTest, BandChangeTakesTheDefaultFileOfTheBand) {
     EXPECT_EQ(autoTxOffsetMHz, 2.5);
     EXPECT_EQ(defaultFileLoaded, 1);
     EXPECT_EQ(channels->groupSizes()[0], 70u);
+    EXPECT_FALSE(frame->fiveToneMenus());
+    EXPECT_TRUE(frame->Action(32784)->isEnabled());  // the 2-tone dialogs
+    EXPECT_FALSE(frame->Action(32788)->isEnabled());
 
     ASSERT_TRUE(test::WriteFileBytes(path, std::vector<std::uint8_t>(100, 0xEE)));
     frame->ApplyRefresh(kRefreshBand);
