@@ -243,11 +243,8 @@ bool Application::InitInstance(const QStringList& arguments) {
     frame_->RefreshViews();
 
     if (instance_) {
-        QObject::connect(instance_.get(), &SingleInstance::raiseRequested, frame_.get(), [this] {
-            if (frame_->isMinimized()) frame_->showNormal();
-            frame_->raise();
-            frame_->activateWindow();
-        });
+        QObject::connect(instance_.get(), &SingleInstance::raiseRequested, frame_.get(),
+                         &CMainFrame::BringToFront);
     }
     frame_->show();
     return true;

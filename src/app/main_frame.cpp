@@ -311,6 +311,13 @@ void CMainFrame::SignalingFamilyChanged(bool fiveTone) {
 
 // ------------------------------------------------------------------- title
 
+void CMainFrame::BringToFront() {
+    if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
 QString CMainFrame::FrameTitle() const {
     QString title = factoryMode ? QStringLiteral("KP07XT for KR-318 (M)") : Text(kTitleStringId);
     if (productionMode) title += QStringLiteral(" (Factory mode)");

@@ -68,6 +68,10 @@ class CMainFrame : public QMainWindow, public DocumentHost {
     void UpdateClock();
     QString clockText() const;
 
+    // Brings the window to the front for a second copy of the program:
+    // out of the task bar if it was minimised, maximised again if it was.
+    void BringToFront();
+
     // The frame's own title (without the document's name).
     QString FrameTitle() const;
     // File dialogs go through this, so that tests can answer them.

@@ -338,6 +338,17 @@ TEST_F(FrameTest, BandChangeTakesTheDefaultFileOfTheBand) {
     EXPECT_EQ(test::ReadFileBytes(path).size(), 7815u);
 }
 
+TEST_F(FrameTest, BroughtToFrontAWindowComesBackAsItWasBeforeItWasMinimised) {
+    frame->show();
+    for (const Qt::WindowStates before :
+         {Qt::WindowStates(Qt::WindowNoState), Qt::WindowStates(Qt::WindowMaximized)}) {
+        frame->setWindowState(before | Qt::WindowMinimized);
+        frame->BringToFront();
+        EXPECT_EQ(frame->windowState(), before) << int(before);
+        EXPECT_TRUE(frame->isVisible());
+    }
+}
+
 TEST_F(FrameTest, ClosingAsksBeforeDroppingChanges) {
     frame->show();
     imageModified = 1;
