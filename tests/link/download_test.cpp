@@ -30,9 +30,23 @@ TEST_F(DownloadTest, IdenticalImageSendsOnlyTheLastBlock) {
     EXPECT_EQ(c.radio().blocksWritten(), std::vector<int>{60});
     EXPECT_EQ(c.radio().memory(), document);
     EXPECT_TRUE(owner.Posted(WM_XFER_CAPTION, 91));
+    EXPECT_FALSE(owner.Posted(WM_XFER_STATUS, 123));  // no power-cycle prompt
     // Range, last step and end: the backup and verify cases below.
     const std::vector<unsigned> pos = owner.Values(WM_XFER_POS);
     for (std::size_t i = 1; i < pos.size(); ++i) EXPECT_LE(pos[i - 1], pos[i]);
+    ExpectOnlyMessage("Download is completed", MsgIcon::kInformation);
+}
+
+TEST_F(DownloadTest, ARadioInNormalUseIsAskedToBeSwitchedOffAndOn) {
+    MakeDocument();
+    const RadioImage document = *radioImage;
+    SimulatedCable& c = Cable(document, 0);  // radio in normal operation
+    c.PowerCycleAt(1000);
+
+    ASSERT_TRUE(DownloadJob(owner));
+
+    EXPECT_TRUE(owner.Posted(WM_XFER_STATUS, 123));
+    EXPECT_EQ(c.radio().blocksWritten(), std::vector<int>{60});
     ExpectOnlyMessage("Download is completed", MsgIcon::kInformation);
 }
 
