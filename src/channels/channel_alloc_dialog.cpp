@@ -53,6 +53,9 @@ CChannelAllocDlg::CChannelAllocDlg(ChannelTable& table, bool alphaTags, QWidget*
         tag->SetUpperCase(true);
         tag->setText(alphaTags ? Q(table_.groupTags[std::size_t(g)]) : QString(8, ' '));
         AddTextField(tag, kFirstTagId + g, [this, g] { CommitTag(g); });
+        // A radio without alpha tags shows blanks; committing them would
+        // overwrite the tag it keeps (and for the CB group switch it off).
+        if (!alphaTags) tag->SetLook(CColorEdit::Look::kDisabled);
         tags_[std::size_t(g)] = tag;
         grid->addWidget(counts_[std::size_t(g)], g + 1, 1);
         grid->addWidget(tag, g + 1, 2);
@@ -79,7 +82,8 @@ void CChannelAllocDlg::CommitCount(int group) {
 }
 
 void CChannelAllocDlg::CommitTag(int group) {
-    if (CFilterEdit* edit = tagEdit(group)) {
+    CFilterEdit* edit = tagEdit(group);
+    if (edit && edit->look() != CColorEdit::Look::kDisabled) {
         CommitAllocationTag(table_, group, edit->text().toLatin1().toStdString());
     }
 }

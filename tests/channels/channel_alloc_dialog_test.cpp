@@ -87,6 +87,14 @@ TEST_F(AllocTest, CancelKeepsTheCommitsButNotTheGroupShown) {
     CChannelAllocDlg dialog(*channels, false);
     ASSERT_TRUE(test::ShowActive(&dialog));
     EXPECT_EQ(dialog.tagEdit(2)->text(), "        ");  // a radio without tags
+    // Its blanks are not the tags: Enter on them changes nothing.
+    for (int g : {0, 2}) {
+        EXPECT_EQ(dialog.tagEdit(g)->look(), CColorEdit::Look::kDisabled) << g;
+        Type(dialog.tagEdit(g), "X");
+        QTest::keyClick(dialog.tagEdit(g), Qt::Key_Return);
+    }
+    EXPECT_EQ(channels->groupTags[0], "  C  B  ");
+    EXPECT_EQ(channels->groupTags[2], "GROUP 2 ");
     Type(dialog.countEdit(5), "0");
     EXPECT_EQ(channels->groupSizes()[5], 0u);
     EXPECT_EQ(channels->currentGroup, 5);
