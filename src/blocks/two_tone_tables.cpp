@@ -136,6 +136,7 @@ std::vector<ToneChoice> ToneChooserItems() {
 }
 
 std::optional<unsigned> FrequencyFromLabel(const std::string& label) {
+    if (!label.empty() && label.front() == '[') return {};  // a plan heading
     std::size_t start = label.find('-');
     start = start == std::string::npos ? label.find_first_of("0123456789") : start + 1;
     if (start == std::string::npos) return {};

@@ -43,7 +43,7 @@ std::string ToneLabel(const PlanTone& tone);
 
 // The frequency that a chosen label stands for, in tenths of a hertz: the
 // number after the hyphen, or the label's number when it has no hyphen.
-// Empty for a text without a number (a heading).
+// Empty for a plan heading ("[...]") and for a text without a number.
 std::optional<unsigned> FrequencyFromLabel(const std::string& label);
 
 // The group of a pair: kOff when neither tone is set, the first plan (in
