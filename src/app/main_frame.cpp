@@ -33,6 +33,20 @@ namespace kp07 {
 namespace {
 
 constexpr int kTitleStringId = 135;
+
+// Commands that act on the field with the focus, not on the document.
+bool ActsOnTheFocusedField(int id) {
+    switch (id) {
+        case cmd::kCopy:
+        case cmd::kPaste:
+        case cmd::kHelpIndex:
+        case cmd::kHelpContext:
+        case cmd::kHelpDefault:
+            return true;
+        default:
+            return false;
+    }
+}
 constexpr int kIdleMessageId = 57345;
 
 QString Text(int id) {
@@ -224,6 +238,9 @@ void CMainFrame::Trigger(int id) {
     if (!handlers_.contains(id)) return;
     const QAction* a = Action(id);
     if (a && !a->isEnabled()) return;
+    // What is being typed in the view belongs to the document before a
+    // command works with it; Copy, Paste and help act on the field itself.
+    if (view_ && !ActsOnTheFocusedField(id)) view_->FinishEditing();
     // A copy: the handler may replace itself while it runs.
     const std::function<void()> handler = handlers_.value(id);
     if (handler) handler();

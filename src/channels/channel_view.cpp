@@ -332,22 +332,32 @@ void CKP05View::OnRowColChanged() {
 void CKP05View::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
     if (event->key() == Qt::Key_F2 && mods == Qt::NoModifier) {
-        if (editing_) grid_->setFocus();
-        if (editing_) CommitEdit();
+        FinishEditing();
         CommitGroupTagEdit();
         if (channels) channels->NextGroup();
         RefreshView();
         return;
     }
     if (event->key() == Qt::Key_F5 && mods == Qt::NoModifier) {
-        if (productionMode && productionDownload_) productionDownload_();
+        if (!productionMode || !productionDownload_) return;
+        FinishEditing();
+        productionDownload_();
         return;
     }
     if (event->key() == Qt::Key_F9 && mods == Qt::ShiftModifier) {
-        if (factoryMode && fileDataViewer_) fileDataViewer_();
+        if (!factoryMode || !fileDataViewer_) return;
+        FinishEditing();
+        fileDataViewer_();
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+// The group tag needs nothing here: every change of it is committed as it
+// is typed.
+void CKP05View::FinishEditing() {
+    if (editing_) grid_->setFocus();
+    if (editing_) CommitEdit();
 }
 
 int CKP05View::HelpContext() const {

@@ -40,6 +40,7 @@ class CKP05View : public QWidget, public ChannelViewApi {
     bool CanCopy() const override { return true; }
     bool CanPaste() const override { return true; }
     void Copy() override;
+    void FinishEditing() override;
     void Paste() override;
 
     // Writes every cell of the channel in `slot` into grid row `gridRow`.

@@ -16,6 +16,10 @@ class ChannelViewApi {
     virtual bool CanPaste() const = 0;
     virtual void Copy() = 0;
     virtual void Paste() = 0;
+    // Commits what is being typed in a cell, as leaving the editor would:
+    // commands that rebuild the image from the channel table need it there
+    // first.
+    virtual void FinishEditing() = 0;
 };
 
 }  // namespace kp07

@@ -17,6 +17,7 @@
 #include "blocks/image_ops.h"
 #include "channels/channel_columns.h"
 #include "image/accessors.h"
+#include "image/process_state.h"
 #include "support/gui/gui_helpers.h"
 #include "support/message_recorder.h"
 #include "support/test_support.h"
@@ -357,6 +358,30 @@ TEST_F(ViewTest, CopyAndPasteCellsAndChannels) {
 
 // Escape leaves the channel as it was, whichever way the edit began:
 // CB CH-06 keeps its transmit split (476.55 / 477.30 MHz).
+// F5 (a production download) and Shift+F9 (the file data viewer) work with
+// the image: what is being typed into a cell goes with them.
+TEST_F(ViewTest, KeysThatWorkWithTheImageCommitTheEditFirst) {
+    productionMode = true;
+    factoryMode = true;
+    std::string seen;
+    view->SetProductionDownload([&] { seen = R(5).tag; });
+    view->SetFileDataViewer([&] { seen = R(5).tag; });
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        const char* typed;
+    } cases[] = {{Qt::Key_F5, Qt::NoModifier, "AB"}, {Qt::Key_F9, Qt::ShiftModifier, "CD"}};
+    for (const auto& c : cases) {
+        Select(5, kColTag);
+        QTest::keyClicks(grid, QString(QChar(c.typed[0])));
+        QTest::keyClicks(view->cellEditor(), c.typed + 1);
+        ASSERT_TRUE(view->editing()) << c.typed;
+        QTest::keyClick(view->cellEditor(), c.key, c.mods);
+        EXPECT_EQ(seen, std::string(c.typed) + "      ") << c.typed;
+        EXPECT_FALSE(view->editing()) << c.typed;
+    }
+}
+
 TEST_F(ViewTest, EscapeInTheEditorChangesNothing) {
     autoTxOffsetMHz = 0.0;
     struct Case {

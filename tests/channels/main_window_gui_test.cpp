@@ -25,6 +25,8 @@
 #include "channels/channel_columns.h"
 #include "channels/channel_view.h"
 #include "channels/visible_dialog.h"
+#include "document/data_file.h"
+#include "image/accessors.h"
 #include "image/radio_image.h"
 #include "resources/command_ids.h"
 #include "support/gui/app_fixture.h"
@@ -238,6 +240,28 @@ TEST_F(MainWindowTest, TheGroupShownSurvivesEverythingButANewImage) {
     }
     EXPECT_TRUE(QFile::exists(file));
     EXPECT_EQ(messages.count(), 0u) << messages.last();
+}
+
+// A command that works with the image takes what is being typed into a
+// cell with it; Copy and Paste act on the editor itself.
+TEST_F(MainWindowTest, CommandsTakeTheEditInProgressWithThem) {
+    Start();
+    const QString file = dir.filePath("typed.K07");
+    frame->fileChooser = [file](bool) { return file; };
+    FlexGrid* grid = view->grid();
+    grid->SetCurrentCell(view->GridRowOfSlot(5), kColTag);
+    grid->setFocus();
+    QTest::keyClicks(grid, "X");
+    QTest::keyClicks(view->cellEditor(), "Y");
+    frame->Trigger(cmd::kCopy);
+    EXPECT_TRUE(view->editing());
+
+    frame->Trigger(cmd::kSaveAs);
+    EXPECT_FALSE(view->editing());
+    RadioImage saved{};
+    FileTrailer trailer{};
+    ASSERT_TRUE(ReadDataFile(file.toStdString(), saved, trailer));
+    EXPECT_EQ(GetChannelTag(ChannelRecordAt(saved, 5)), "XY      ");
 }
 
 // A parameter dialog's OK reloads the channel table from the image while
