@@ -202,10 +202,16 @@ void SyncFolder(const std::string& folder) {
     ::close(fd);
 }
 
+bool WriteInPlace(const SaveTarget& target, const std::uint8_t* data, std::size_t size);
+
 bool WriteAndReplace(const SaveTarget& target, const std::uint8_t* data, std::size_t size,
                      bool named) {
     TempFile temp;
     if (!temp.Open(target.folder, named)) return false;
+    if (target.exists && ::fchown(temp.fd(), target.owner, target.group) != 0) {
+        temp.Discard();
+        return WriteInPlace(target, data, size);
+    }
     const unsigned mode = target.exists ? target.mode : NewFileMode();
     if (!WriteFully(temp.fd(), data, size) || ::fchmod(temp.fd(), mode) != 0 ||
         ::fsync(temp.fd()) != 0) {
@@ -265,6 +271,8 @@ SaveCheck CheckSaveTarget(const std::string& path, SaveTarget* target) {
         t.exists = true;
         t.links = st.st_nlink;
         t.mode = st.st_mode & 07777;
+        t.owner = st.st_uid;
+        t.group = st.st_gid;
         break;
     }
     const std::string name = BaseName(file);
@@ -278,6 +286,9 @@ SaveCheck CheckSaveTarget(const std::string& path, SaveTarget* target) {
     const long nameMax = ::pathconf(t.folder.c_str(), _PC_NAME_MAX);
     if (nameMax > 0 && name.size() > std::size_t(nameMax)) return SaveCheck::kNameTooLong;
     if (::access(t.folder.c_str(), W_OK | X_OK) != 0) return SaveCheck::kFolderNotWritable;
+    // A writable folder lets anyone replace a file in it: only a file this
+    // user may write is saved over.
+    if (t.exists && ::access(t.file.c_str(), W_OK) != 0) return SaveCheck::kFileNotWritable;
     if (target) *target = t;
     return SaveCheck::kOk;
 }

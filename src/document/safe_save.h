@@ -1,9 +1,13 @@
 // Saving a file so that a failed or interrupted save leaves the old content
 // as it was. The new content goes to a temporary file beside the real file
-// (symbolic links followed) and is renamed over it at the end; a file with
-// several hard links is written in place instead, after a backup copy, so
-// that every one of its names sees the new content.
+// (symbolic links followed) and is renamed over it at the end, with the old
+// file's owner, group and permissions. A file with several hard links, or
+// one whose owner or group this user cannot give a new file, is written in
+// place instead, after a backup copy, so that every one of its names sees
+// the new content and it stays whose it was.
 #pragma once
+
+#include <sys/types.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -18,6 +22,8 @@ struct SaveTarget {
     bool exists = false;
     unsigned long links = 0;  // names of an existing file
     unsigned mode = 0;        // permission bits of an existing file
+    uid_t owner = 0;          // owner and group of an existing file
+    gid_t group = 0;
 };
 
 enum class SaveCheck {
@@ -26,6 +32,7 @@ enum class SaveCheck {
     kUnreachable,        // empty path, a loop of links, a folder that is not there ...
     kNameTooLong,        // the file system takes no such name
     kFolderNotWritable,  // the temporary file cannot be made there
+    kFileNotWritable,    // an existing file this user may not write
 };
 
 // Follows the symbolic links of `path` and tells whether a file can be saved

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "document/data_file.h"
@@ -131,6 +132,60 @@ TEST_F(DataFileSave, AFileWithSeveralNamesIsWrittenInPlace) {
     EXPECT_EQ(messages.last(), "Problem writing to file");
     EXPECT_EQ(test::ReadFileBytes(a), Content(2));
     EXPECT_EQ(Names(dir), (std::vector<std::string>{"a.K07", "b.K07"}));
+}
+
+// Another user's file is saved over only where this user may write it, and
+// it stays that user's. Making files of another user needs root.
+TEST_F(DataFileSave, AnotherUsersFileIsSavedOnlyWhereItMayBeWrittenAndStaysTheirs) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to give files to another user";
+    constexpr uid_t kOther = 65534;
+    ASSERT_EQ(::chmod(dir.c_str(), 0777), 0);  // anyone may make files here
+    // Runs `what` as the other user; its answer.
+    const auto asOther = [](const std::function<bool()>& what) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const bool dropped = ::setgid(kOther) == 0 && ::setuid(kOther) == 0;
+            ::_exit(dropped && what() ? 0 : 1);
+        }
+        int status = 0;
+        return ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+               WEXITSTATUS(status) == 0;
+    };
+    if (!asOther([&] { return ::access(dir.c_str(), W_OK | X_OK) == 0; })) {
+        GTEST_SKIP() << "the other user cannot reach " << dir;
+    }
+    const auto saveAsOther = [&](const std::string& path, std::uint8_t fill) {
+        return asOther([&] { return Save(path, fill); });
+    };
+    const struct {
+        unsigned mode;    // root's file
+        bool otherSaves;  // the other user's save works
+    } cases[] = {{0644, false}, {0666, true}};
+    for (const auto& c : cases) {
+        const std::string path = dir + "/root.K07";
+        test::WriteFileBytes(path, Content(1));
+        ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);
+        EXPECT_EQ(saveAsOther(path, 2), c.otherSaves) << c.mode;
+        EXPECT_EQ(test::ReadFileBytes(path), Content(c.otherSaves ? 2 : 1)) << c.mode;
+        struct stat st {};
+        ASSERT_EQ(::stat(path.c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, 0u) << c.mode;  // written in place: still root's
+        EXPECT_EQ(st.st_mode & 07777, c.mode) << c.mode;
+    }
+    EXPECT_EQ(Names(dir), (std::vector<std::string>{"root.K07"}));
+
+    // root saving the other user's file: replaced, with its owner and group.
+    const std::string theirs = dir + "/theirs.K07";
+    test::WriteFileBytes(theirs, Content(1));
+    ASSERT_EQ(::chown(theirs.c_str(), kOther, kOther), 0);
+    ASSERT_EQ(::chmod(theirs.c_str(), 0640), 0);
+    ASSERT_TRUE(Save(theirs, 3));
+    EXPECT_EQ(test::ReadFileBytes(theirs), Content(3));
+    struct stat st {};
+    ASSERT_EQ(::stat(theirs.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, kOther);
+    EXPECT_EQ(st.st_gid, gid_t(kOther));
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
 
 // A save killed half-way leaves the old file; its temporary file vanishes
