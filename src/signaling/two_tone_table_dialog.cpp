@@ -77,6 +77,13 @@ void CTwoToneTableDlg::ShowPair(int pair) {
 
 void CTwoToneTableDlg::CommitTone(int pair, bool second) {
     auto* tone = qobject_cast<CFilterEdit*>(Control(ToneId(pair, second)));
+    // Nothing typed (the field only passed through editing on its way to
+    // the chooser): the tone stays, also one of the plans beyond the range
+    // a typed value is held to.
+    if (!tone->typedSinceEditingBegan()) {
+        ShowPair(pair);
+        return;
+    }
     Tone(pair, second) = DtmfParams::PairFrequencyFromText(S(tone->text()));
     imageModified = 1;
     ShowPair(pair);

@@ -69,6 +69,7 @@ CModeEdit::CModeEdit(QWidget* parent) : CColorEdit(parent) {}
 
 CFilterEdit::CFilterEdit(QWidget* parent) : CModeEdit(parent) {
     setMaxLength(kNoLimit);
+    connect(this, &QLineEdit::textEdited, this, [this] { typed_ = true; });
 }
 
 void CFilterEdit::SetEnabled(bool enabled) {
@@ -81,6 +82,7 @@ bool CFilterEdit::AcceptsChar(int c, int caret) const {
 
 void CFilterEdit::StartEditing() {
     undoText_ = text();
+    typed_ = false;
     if (maxTextLength_ > 0) setMaxLength(maxTextLength_);  // cuts the shown text too
     SetLook(Look::kEditing);
     selectAll();

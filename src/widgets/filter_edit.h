@@ -73,6 +73,9 @@ class CFilterEdit : public CModeEdit {
     // Letters typed or pasted appear (and are kept) in upper case.
     void SetUpperCase(bool on) { upperCase_ = on; }
     const QString& undoText() const { return undoText_; }
+    // Whether the user changed the text since editing last began (typing,
+    // deleting, pasting), as opposed to editing begun by Enter and left.
+    bool typedSinceEditingBegan() const { return typed_; }
 
   signals:
     // Emitted after the field has handled Enter or a double click, before
@@ -96,6 +99,7 @@ class CFilterEdit : public CModeEdit {
 
     int filterKind_ = kFilterAny;
     QString undoText_;
+    bool typed_ = false;
     bool consumeEnter_ = false;
     bool upperCase_ = false;
 };

@@ -146,6 +146,31 @@ TEST_F(TwoToneDialogs, TheToneChooserOffersThePlansWithTheCurrentToneSelected) {
     EXPECT_EQ(GetPairFirstTone(image, 1), 2885u);
 }
 
+// Tones of the plans beyond the range a typed value is held to (282.2 and
+// 3062.0 Hz) stay as they are when the chooser is opened and closed again.
+TEST_F(TwoToneDialogs, OpeningTheChooserChangesNoToneOfItsOwn) {
+    SetPairFirstTone(image, 1, 30620);
+    SetPairSecondTone(image, 1, 2822);
+    CTwoToneTableDlg dialog(image);
+    std::vector<std::string> offered;
+    int selected = -2;
+    dialog.SetToneChooser([&](const std::vector<std::string>& labels, int current) {
+        offered = labels;
+        selected = current;
+        return -1;
+    });
+    ASSERT_TRUE(test::ShowActive(&dialog));
+    for (const auto& [id, label] :
+         {std::pair<int, const char*>{3505, "3062.0"}, {3506, " 282.2"}}) {
+        QTest::mouseDClick(dialog.Control(id), Qt::LeftButton);
+        ASSERT_GE(selected, 0) << id;
+        EXPECT_NE(offered[std::size_t(selected)].find(label), std::string::npos) << id;
+    }
+    dialog.okButton()->click();
+    EXPECT_EQ(GetPairFirstTone(image, 1), 30620u);
+    EXPECT_EQ(GetPairSecondTone(image, 1), 2822u);
+}
+
 TEST_F(TwoToneDialogs, SystemsGridChoosesPairsAndToggles) {
     SetPairFirstTone(image, 2, 0);  // pair 3 without tones is not offered
     SetPairSecondTone(image, 2, 0);
