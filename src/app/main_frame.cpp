@@ -33,6 +33,7 @@ namespace kp07 {
 namespace {
 
 constexpr int kTitleStringId = 135;
+constexpr int kIdleMessageId = 57345;
 
 // Commands that act on the field with the focus, not on the document.
 bool ActsOnTheFocusedField(int id) {
@@ -47,7 +48,6 @@ bool ActsOnTheFocusedField(int id) {
             return false;
     }
 }
-constexpr int kIdleMessageId = 57345;
 
 QString Text(int id) {
     return QString::fromStdString(LoadString(id));

@@ -208,9 +208,15 @@ bool WriteAndReplace(const SaveTarget& target, const std::uint8_t* data, std::si
                      bool named) {
     TempFile temp;
     if (!temp.Open(target.folder, named)) return false;
-    if (target.exists && ::fchown(temp.fd(), target.owner, target.group) != 0) {
-        temp.Discard();
-        return WriteInPlace(target, data, size);
+    // The new file gets the old one's owner and group, asked for only where
+    // they differ (some file systems refuse any change of owner).
+    struct stat made {};
+    if (target.exists && (::fstat(temp.fd(), &made) != 0 || made.st_uid != target.owner ||
+                          made.st_gid != target.group)) {
+        if (::fchown(temp.fd(), target.owner, target.group) != 0) {
+            temp.Discard();
+            return WriteInPlace(target, data, size);
+        }
     }
     const unsigned mode = target.exists ? target.mode : NewFileMode();
     if (!WriteFully(temp.fd(), data, size) || ::fchmod(temp.fd(), mode) != 0 ||
